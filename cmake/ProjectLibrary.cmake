@@ -1,0 +1,38 @@
+# project_library(NAME DIR [LINK libs...])
+# One static library per top-level folder, built from every .cpp below DIR (globbed, so
+# adding a file needs no edit here). A folder with no sources yet gives an interface library.
+function(project_library name dir)
+  cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${dir}/*.h)
+  if(sources)
+    add_library(${name} STATIC ${sources} ${headers})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    if(ARG_LINK)
+      target_link_libraries(${name} PUBLIC ${ARG_LINK})
+    endif()
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    if(ARG_LINK)
+      target_link_libraries(${name} INTERFACE ${ARG_LINK})
+    endif()
+  endif()
+endfunction()
+
+# project_test(NAME DIR [LINK libs...])
+# One GoogleTest binary from every *Test.cpp below DIR, with the shared test main and fakes.
+# Tests run headless: offscreen Qt, SDL's dummy audio driver, a fixed locale.
+function(project_test name dir)
+  cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*Test.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE test_support ${ARG_LINK})
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;LANG=C.UTF-8;PROJECT_SOURCE_DIR=${PROJECT_SOURCE_DIR};PROJECT_BINARY_DIR=${PROJECT_BINARY_DIR};FIXTURES_DIR=${FIXTURES_DIR}")
+endfunction()

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+
+namespace platform {
+
+// The process-wide platform: the Qt application object, font substitutions and the audio
+// subsystem's signal handling. Exactly one exists, created first in main() or a test main.
+class Runtime {
+public:
+    Runtime(int& argc, char** argv);
+    ~Runtime();
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
+
+    // Runs the event loop until the program ends; returns the exit code.
+    int exec();
+    // Ends the event loop with CODE (every window closes, no further handler runs).
+    static void quit(int code = 0);
+
+    // For headless runs (tests, tools): offscreen Qt, SDL's dummy audio driver and a
+    // fixed UTF-8 locale, unless the environment already chose otherwise. Call before
+    // constructing the Runtime.
+    static void preferHeadless();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
+
+} // namespace platform

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/time/Timer.h"
+
+namespace platform {
+
+// Timers on QTimer (precise timer type), ticking on the thread that owns the event loop.
+class QtTimerFactory : public TimerFactory {
+public:
+    std::unique_ptr<Timer> createTimer() override;
+};
+
+} // namespace platform
