@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/core/Result.h"
+
+#include <string>
+
+namespace platform {
+
+// The voice recorder, driven like a wave-audio device: a few settings, then command strings.
+// The take lives in memory only; the file named by setFileName is opened for its sample
+// format (rate, channels, bits) and is never written.
+//
+// Commands and their effects:
+//   "open"   open the device on the file: its format becomes the recording format; the take
+//            is empty. Fails when there is no capture device or the file is missing or not
+//            a PCM WAV file.
+//   "close"  close the device, discarding the take; closing a closed device is harmless.
+//   "Prev"   the position goes back to the start of the take.
+//   "Record" record from the microphone at the current position until "Stop" (the new
+//            samples replace the take from that position on). A take is bounded in length;
+//            reaching the bound stops it as "Stop" would.
+//   "Stop"   stop recording or playing; the length then includes the take.
+//   "Play"   play the take from the current position to its end.
+// Commands on a closed device fail and change nothing.
+class RecordingDevice {
+public:
+    enum class Mode { NotOpen, Stopped, Recording, Playing };
+
+    virtual ~RecordingDevice() = default;
+
+    virtual void setNotify(bool notify) = 0;
+    virtual void setWait(bool wait) = 0;
+    virtual void setShareable(bool shareable) = 0;
+    virtual void setDeviceType(const std::string& type) = 0;
+    virtual void setFileName(const std::string& path) = 0;
+
+    virtual Status command(const std::string& command) = 0;
+
+    virtual int length() const = 0;   // milliseconds of take
+    virtual int position() const = 0; // milliseconds from the start of the take
+    virtual Mode mode() const = 0;
+};
+
+} // namespace platform
