@@ -20,9 +20,10 @@ namespace controls {
 // repaint by the platform never loses what was painted.
 //
 // Refusals: a `Value` outside `Min`..`Max`, a `Min` above `Max` or below 0 and a `Max`
-// below `Min` show the site's alert (message and title as the users of the bar know them)
-// and leave the property and the picture as they were. `Min` and `Max` never repaint and do
-// not check the current `Value`.
+// below `Min` show one alert through the site (the first failed check's message) and leave
+// the property and the picture as they were. `Min` and `Max` never repaint and do not check
+// the current `Value`. Every accepted assignment reports the property changed to the site;
+// every paint ends with one invalidate().
 //
 // Decisions of this bar's own:
 // - A brand-new instance shows look 0 (`master`, green): its block images are loaded at

@@ -299,6 +299,14 @@ TEST(ProgressBarRefusals, ShowOneAlertAndChangeNothing)
              b.readProperties(bag);
          },
          [](auto& b) { b.setValue(30); }, {"Value 属性不可以比最大值还大!", "发生错误"}},
+        {"Min on a stored range below 0: the first check only",
+         [](auto& b) {
+             platform::PropertyBag bag;
+             bag.set("Min", -10);
+             bag.set("Max", -5);
+             b.readProperties(bag);
+         },
+         [](auto& b) { b.setMin(-1); }, {"Minimum can NOT be biger than maximum !", "Error"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
