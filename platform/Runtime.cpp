@@ -23,6 +23,8 @@ Runtime::~Runtime() = default;
 
 int Runtime::exec() { return QApplication::exec(); }
 
+std::string Runtime::programFolder() { return u8(QCoreApplication::applicationDirPath()); }
+
 void Runtime::quit(int code) { QApplication::exit(code); }
 
 void Runtime::preferHeadless()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 namespace platform {
 
@@ -15,6 +16,8 @@ public:
 
     // Runs the event loop until the program ends; returns the exit code.
     int exec();
+    // The folder of the running program, without a trailing separator.
+    static std::string programFolder();
     // Ends the event loop with CODE (every window closes, no further handler runs).
     static void quit(int code = 0);
 

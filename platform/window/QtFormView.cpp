@@ -575,13 +575,21 @@ struct QtFormView::Impl : public ControlObserver, public Form::FormObserver {
         void changeEvent(QEvent* e) override
         {
             QWidget::changeEvent(e);
-            if (e->type() == QEvent::WindowStateChange && !m_impl.applying)
-                m_impl.form.windowStateChangedByUser(isMinimized() ? Form::WindowState::Minimized : Form::WindowState::Normal);
+            if (e->type() != QEvent::WindowStateChange || m_impl.applying)
+                return;
+            const auto state = isMinimized() ? Form::WindowState::Minimized : Form::WindowState::Normal;
+            if (m_impl.proxy)
+                m_impl.proxy->windowStateChangedByUser(state);
+            m_impl.form.windowStateChangedByUser(state);
         }
         void closeEvent(QCloseEvent* e) override
         {
             e->ignore();
-            m_impl.form.raise("Unload");
+            // Closing the taskbar entry unloads the proxy; without one, the window itself.
+            if (m_impl.proxy)
+                m_impl.proxy->raise("Unload");
+            else
+                m_impl.form.raise("Unload");
         }
         void keyPressEvent(QKeyEvent* e) override
         {
@@ -601,10 +609,11 @@ struct QtFormView::Impl : public ControlObserver, public Form::FormObserver {
         Impl& m_impl;
     };
 
-    Impl(Form& f, Role r) : form(f), role(r) {}
+    explicit Impl(Form& f) : form(f) {}
 
     Form& form;
-    Role role;
+    Form* proxy = nullptr;   // the taskbar proxy this window carries
+    Impl* carrier = nullptr; // for a proxy view: the view whose window it uses
     std::unique_ptr<Window> window;
     std::map<const Control*, QWidget*> widgets;
     HandDrag drag;
@@ -620,10 +629,7 @@ struct QtFormView::Impl : public ControlObserver, public Form::FormObserver {
 
     void build()
     {
-        Qt::WindowFlags flags = Qt::Window;
-        if (role == Role::Main)
-            flags |= Qt::FramelessWindowHint;
-        window = std::make_unique<Window>(*this, flags);
+        window = std::make_unique<Window>(*this, Qt::Window | Qt::FramelessWindowHint);
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         std::vector<Control*> stacking;
         for (const auto& c : form.controls())
@@ -709,25 +715,29 @@ struct QtFormView::Impl : public ControlObserver, public Form::FormObserver {
 
     void formChanged(Form& f) override
     {
+        if (carrier) {
+            proxyChanged(f);
+            return;
+        }
         applying = true;
         window->setWindowTitle(qs(f.caption()));
         if (f.icon().hasImage())
             window->setWindowIcon(QIcon(QPixmap::fromImage(imageOf(f.icon().image()))));
         const QSize size(px(f.width()), px(f.height()));
-        if (role == Role::Main) {
-            if (window->size() != size)
-                window->setFixedSize(size);
-            if (f.shape().isEmpty())
-                window->clearMask();
-            else
-                window->setMask(regionOf(f.shape()));
-        } else if (window->size() != size) {
-            window->resize(size);
-        }
-        if (f.visible()) {
-            if (f.windowState() == Form::WindowState::Minimized)
+        if (window->size() != size)
+            window->setFixedSize(size);
+        if (f.shape().isEmpty())
+            window->clearMask();
+        else
+            window->setMask(regionOf(f.shape()));
+        const bool proxyMinimised = proxy && proxy->windowState() == Form::WindowState::Minimized;
+        if (f.windowState() == Form::WindowState::Minimized || (!f.visible() && proxyMinimised)) {
+            if (f.visible() || proxyMinimised)
                 window->showMinimized();
-            else if (window->isMinimized() || !window->isVisible())
+            else
+                window->hide();
+        } else if (f.visible()) {
+            if (window->isMinimized() || !window->isVisible())
                 window->showNormal();
         } else {
             window->hide();
@@ -745,6 +755,19 @@ struct QtFormView::Impl : public ControlObserver, public Form::FormObserver {
         applying = false;
     }
 
+    // A proxy's own changes reach its carrier's window.
+    void proxyChanged(Form& f)
+    {
+        Window& w = *carrier->window;
+        carrier->applying = true;
+        w.setWindowTitle(qs(f.caption()));
+        if (f.icon().hasImage())
+            w.setWindowIcon(QIcon(QPixmap::fromImage(imageOf(f.icon().image()))));
+        if (f.windowState() == Form::WindowState::Minimized && !w.isMinimized() && w.isVisible())
+            w.showMinimized();
+        carrier->applying = false;
+    }
+
     void systemMoveRequested(Form&) override
     {
         QWindow* handle = window->windowHandle();
@@ -756,15 +779,25 @@ struct QtFormView::Impl : public ControlObserver, public Form::FormObserver {
     }
 };
 
-QtFormView::QtFormView(Form& form, Role role) : m_impl(std::make_unique<Impl>(form, role))
+QtFormView::QtFormView(Form& form) : m_impl(std::make_unique<Impl>(form))
 {
     form.setObserver(m_impl.get());
     form.setFormObserver(m_impl.get());
     m_impl->build();
 }
 
+QtFormView::QtFormView(Form& proxy, QtFormView& carrier) : m_impl(std::make_unique<Impl>(proxy))
+{
+    m_impl->carrier = carrier.m_impl.get();
+    carrier.m_impl->proxy = &proxy;
+    proxy.setObserver(m_impl.get());
+    proxy.setFormObserver(m_impl.get());
+}
+
 QtFormView::~QtFormView()
 {
+    if (m_impl->carrier)
+        m_impl->carrier->proxy = nullptr;
     m_impl->form.setObserver(nullptr);
     m_impl->form.setFormObserver(nullptr);
     for (const auto& [control, widget] : m_impl->widgets)
@@ -779,7 +812,11 @@ FormServices QtFormView::services()
     return FormServices{&timers, &pointer, &alerts};
 }
 
-Surface QtFormView::grab() const { return surfaceFromImage(m_impl->window->grab().toImage()); }
+Surface QtFormView::grab() const
+{
+    const Impl* shown = m_impl->carrier ? m_impl->carrier : m_impl.get();
+    return surfaceFromImage(shown->window->grab().toImage());
+}
 
 void* QtFormView::widgetOf(const Control& control) const
 {
@@ -787,6 +824,6 @@ void* QtFormView::widgetOf(const Control& control) const
     return it == m_impl->widgets.end() ? nullptr : it->second;
 }
 
-void* QtFormView::window() const { return m_impl->window.get(); }
+void* QtFormView::window() const { return m_impl->carrier ? m_impl->carrier->window.get() : m_impl->window.get(); }
 
 } // namespace platform

@@ -13,12 +13,15 @@ namespace platform {
 // the form's own events (clicks, keys, focus, window state).
 class QtFormView {
 public:
-    enum class Role {
-        Main,        // the skinned window: no frame, no taskbar entry of its own
-        TaskbarProxy // an ordinary window that carries the program's taskbar entry
-    };
-
-    QtFormView(Form& form, Role role);
+    // Shows FORM as the program's skinned window: no frame and no caption bar; it carries
+    // the program's one taskbar entry (caption and icon of the form).
+    explicit QtFormView(Form& form);
+    // Shows PROXY, the form that stands for CARRIER's window in the taskbar, through that
+    // window: the proxy's window state is the carrier window's state as the taskbar shows
+    // it, and closing the entry unloads the proxy. A window that the window system hides
+    // loses its taskbar entry, so while the proxy is minimised, hiding the carrier's form
+    // keeps its window minimised instead.
+    QtFormView(Form& proxy, QtFormView& carrier);
     ~QtFormView();
     QtFormView(const QtFormView&) = delete;
     QtFormView& operator=(const QtFormView&) = delete;
