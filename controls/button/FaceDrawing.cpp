@@ -143,7 +143,7 @@ PrefixedText prefixedText(const std::string& caption)
                 out.shown += '&';
                 ++codePoints;
                 ++i;
-            } else if (i + 1 < caption.size()) {
+            } else if (i + 1 < caption.size() && out.underline < 0) {
                 out.underline = codePoints;
             }
             continue;

@@ -49,7 +49,8 @@ void drawEdge(platform::Surface& surface, platform::Rect& area, int edgeKind, in
 void drawFocusRect(platform::Surface& surface, platform::Rect area, platform::Argb textColour, platform::Argb backColour);
 
 // A caption as shown: "&&" becomes "&", a single "&" is dropped and marks the character after
-// it (the last such marker counts), in code points of SHOWN; -1 when none is marked.
+// it. The first marked character is underlined, the one the access key takes; UNDERLINE
+// counts code points of SHOWN, -1 when nothing is marked.
 struct PrefixedText {
     std::string shown;
     int underline = -1;

@@ -85,7 +85,7 @@ TEST(FaceDrawing, PrefixedTextHidesMarkersAndUnderlinesTheMarkedCharacter)
         {"a&&b", {"a&b", -1}},
         {"a&&b&c", {"a&bc", 3}},
         {"End&", {"End", -1}},
-        {"&日&语", {"日语", 1}},
+        {"&日&语", {"日语", 0}},
         {"", {"", -1}},
     };
     for (const auto& c : cases) {
