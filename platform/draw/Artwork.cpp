@@ -1,0 +1,105 @@
+#include "platform/draw/Artwork.h"
+
+#include <cstdio>
+#include <map>
+#include <mutex>
+#include <set>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "platform/draw/QtDraw.h"
+#include "resources/artwork/ArtworkResources.h"
+
+namespace platform {
+namespace {
+
+const QString kFolder = QStringLiteral(":/art/");
+
+ArtworkEntry::Kind kindOf(const QString& kind)
+{
+    if (kind == QStringLiteral("skin"))
+        return ArtworkEntry::Kind::Skin;
+    if (kind == QStringLiteral("cursor"))
+        return ArtworkEntry::Kind::Cursor;
+    if (kind == QStringLiteral("icon"))
+        return ArtworkEntry::Kind::Icon;
+    return ArtworkEntry::Kind::Image;
+}
+
+std::vector<ArtworkEntry> readManifest()
+{
+    initArtworkResources();
+    QFile file(kFolder + QStringLiteral("manifest.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    std::vector<ArtworkEntry> entries;
+    for (const QJsonValue v : QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("pictures")).toArray()) {
+        const QJsonObject o = v.toObject();
+        ArtworkEntry e;
+        e.name = u8(o.value(QStringLiteral("name")).toString());
+        e.kind = kindOf(o.value(QStringLiteral("kind")).toString());
+        e.size = {o.value(QStringLiteral("width")).toInt(), o.value(QStringLiteral("height")).toInt()};
+        const QJsonArray hot = o.value(QStringLiteral("hotSpot")).toArray();
+        if (hot.size() == 2)
+            e.hotSpot = Point{hot.at(0).toInt(), hot.at(1).toInt()};
+        entries.push_back(std::move(e));
+    }
+    return entries;
+}
+
+const ArtworkEntry* entryOf(const std::string& name)
+{
+    for (const ArtworkEntry& e : artworkManifest())
+        if (e.name == name)
+            return &e;
+    return nullptr;
+}
+
+std::mutex& cacheMutex()
+{
+    static std::mutex m;
+    return m;
+}
+
+} // namespace
+
+const std::vector<ArtworkEntry>& artworkManifest()
+{
+    static const std::vector<ArtworkEntry> entries = readManifest();
+    return entries;
+}
+
+Result<Picture> findArtwork(const std::string& name)
+{
+    const ArtworkEntry* entry = entryOf(name);
+    if (!entry)
+        return Error{Error::Code::NotFound, "the artwork has no picture \"" + name + "\""};
+    std::lock_guard lock(cacheMutex());
+    static std::map<std::string, Picture> cache;
+    if (const auto it = cache.find(name); it != cache.end())
+        return it->second;
+    Result<Surface> image = Surface::load(u8(kFolder) + name + ".png");
+    if (!image)
+        return image.error();
+    Picture picture = entry->kind == ArtworkEntry::Kind::Cursor ? Picture::cursor(std::move(image).value(), entry->hotSpot.value_or(Point{}))
+                                                                : Picture::fromSurface(std::move(image).value());
+    cache.emplace(name, picture);
+    return picture;
+}
+
+Picture loadArtwork(const std::string& name)
+{
+    Result<Picture> picture = findArtwork(name);
+    if (picture)
+        return picture.value();
+    std::lock_guard lock(cacheMutex());
+    static std::set<std::string> reported;
+    if (reported.insert(name).second)
+        std::fprintf(stderr, "artwork: %s\n", picture.error().message.c_str());
+    return Picture::absent();
+}
+
+} // namespace platform
