@@ -11,7 +11,6 @@
 #include <string>
 
 #include "tools/lib/lessondb/LessonFile.h"
-#include "tools/lib/lessondb/SourceFormat.h"
 
 namespace {
 
@@ -36,15 +35,7 @@ int main(int argc, char** argv)
 {
     if (argc != 4 || std::string(argv[1]) != "write")
         return usage();
-    const std::string source = argv[2];
-    const std::string output = argv[3];
-
-    auto items = lessondb::readSource(source);
-    if (!items) {
-        std::fprintf(stderr, "lessondb: %s\n", items.error().message.c_str());
-        return 1;
-    }
-    const auto written = lessondb::writeLessonFile(output, items.value(), {creationTime()});
+    const auto written = lessondb::convertSource(argv[2], argv[3], {creationTime()});
     if (!written) {
         std::fprintf(stderr, "lessondb: %s\n", written.error().message.c_str());
         return 1;

@@ -5,6 +5,7 @@
 #include "tools/lib/lessondb/AtomicFile.h"
 #include "tools/lib/lessondb/DatabaseBuilder.h"
 #include "tools/lib/lessondb/JetFormat.h"
+#include "tools/lib/lessondb/SourceFormat.h"
 #include "tools/lib/lessondb/Utf.h"
 
 namespace lessondb {
@@ -76,6 +77,14 @@ platform::Status writeLessonFile(const std::string& path, const std::vector<Item
     if (!bytes)
         return Error{bytes.error().code, path + ": " + bytes.error().message};
     return replaceFile(path, bytes.value());
+}
+
+platform::Status convertSource(const std::string& sourcePath, const std::string& outputPath, const WriteOptions& options)
+{
+    auto items = readSource(sourcePath);
+    if (!items)
+        return items.error();
+    return writeLessonFile(outputPath, items.value(), options);
 }
 
 } // namespace lessondb

@@ -30,4 +30,8 @@ platform::Result<std::string> encodeLessonFile(const std::vector<Item>& items, c
 // fails, and a failed write leaves any earlier file at PATH as it was.
 platform::Status writeLessonFile(const std::string& path, const std::vector<Item>& items, const WriteOptions& options);
 
+// Reads the lesson source at SOURCEPATH and writes its items to OUTPUTPATH as above; a bad
+// source fails with the message of the source reader ("FILE:LINE: ...") and writes nothing.
+platform::Status convertSource(const std::string& sourcePath, const std::string& outputPath, const WriteOptions& options);
+
 } // namespace lessondb
