@@ -54,6 +54,7 @@ TEST(LessonFileTest, TrickyTextsReadBackExactlyThroughLibmdb)
         {"255 Latin characters", std::string(255, 'x')},
         {"255 kana", repeat("か", 255)},
         {"255 Latin-1 letters", repeat("é", 255)},
+        {"255 characters from a leading U+FEFF", "\xEF\xBB\xBF" + repeat("か", 254)},
         {"one character", "a"},
     };
     std::vector<Item> items;

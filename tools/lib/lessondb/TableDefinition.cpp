@@ -126,7 +126,7 @@ std::string TableDefinition::encodeRow(const std::vector<Value>& values) const
         }
         case ColumnType::Text: {
             const std::string bytes = encodeText(std::get<std::u16string>(value), column.spec.extendedFlags & jet::kCompressedUnicode);
-            if (bytes.size() > column.length + 2u)
+            if (bytes.size() > column.length + 3u) // a marker of 2 or 3 bytes may precede the text
                 throw std::logic_error("text too long for column " + column.spec.name);
             row += bytes;
             break;
