@@ -20,7 +20,4 @@ bool checkStorableUtf8(std::string_view text, Utf8Problem& problem);
 // TEXT, which must have passed checkStorableUtf8, as UTF-16 code units.
 std::u16string toUtf16(std::string_view text);
 
-// UTF-16 TEXT (no unpaired surrogates) as UTF-8.
-std::string toUtf8(std::u16string_view text);
-
 } // namespace lessondb
