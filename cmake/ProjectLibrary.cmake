@@ -31,6 +31,10 @@ function(project_test name dir)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE test_support ${ARG_LINK})
+  # The folders again, built in: CMake 3.25 hands discovered tests only the first entry of
+  # the ENVIRONMENT list below.
+  target_compile_definitions(${name} PRIVATE TEST_PROJECT_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    TEST_PROJECT_BINARY_DIR="${PROJECT_BINARY_DIR}" TEST_FIXTURES_DIR="${FIXTURES_DIR}")
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     DISCOVERY_TIMEOUT 60
