@@ -56,13 +56,13 @@ void XpCheckBox::readProperties(const platform::PropertyBag& bag)
 // survives writing and reading.
 void XpCheckBox::writeProperties(platform::PropertyBag& bag) const
 {
-    bag.writeBool("Enabled", enabled(), true);
+    bag.writeBool("Enabled", Enabled(), true);
     bag.writeInt("CheckBoxLook", m_look, 0);
     bag.writeInt("Value", m_value, 0);
-    bag.writeString("Caption", caption(), kDefaultCaption);
-    bag.writeInt("BackColor", stored(backColor()), stored(platform::kSysButtonFace));
-    bag.writeFont("Font", font(), containerFont());
-    bag.writeInt("ForeColor", stored(foreColor()), 0);
+    bag.writeString("Caption", Caption(), kDefaultCaption);
+    bag.writeInt("BackColor", stored(BackColor()), stored(platform::kSysButtonFace));
+    bag.writeFont("Font", Font(), containerFont());
+    bag.writeInt("ForeColor", stored(ForeColor()), 0);
 }
 
 void XpCheckBox::setEnabled(bool enabled)

@@ -45,9 +45,9 @@ public:
     //     no face matches them: the face stays as it was.
     //   BackColor: store; mark changed; repaint.
     void setEnabled(bool enabled);
-    int checkBoxLook() const { return m_look; }
+    int CheckBoxLook() const { return m_look; }
     platform::Status setCheckBoxLook(int look);
-    int value() const { return m_value; }
+    int Value() const { return m_value; }
     void setValue(int value);
     void setBackColor(platform::OleColour colour);
 

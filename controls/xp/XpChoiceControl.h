@@ -69,14 +69,14 @@ public:
     //   Caption: set the label's text; lay out; mark "Caption" changed.
     //   ForeColor: store; apply the enabled look; mark "ForeColor" changed.
     // Enabled and BackColor are each control's own.
-    bool enabled() const { return m_enabled; }
-    const platform::FontSpec& font() const { return m_font; }
+    bool Enabled() const { return m_enabled; }
+    const platform::FontSpec& Font() const { return m_font; }
     void setFont(const platform::FontSpec& font);
-    const std::string& caption() const { return m_caption; }
+    const std::string& Caption() const { return m_caption; }
     void setCaption(const std::string& caption);
-    platform::OleColour foreColor() const { return m_foreColor; }
+    platform::OleColour ForeColor() const { return m_foreColor; }
     void setForeColor(platform::OleColour colour);
-    platform::OleColour backColor() const { return m_backColor; }
+    platform::OleColour BackColor() const { return m_backColor; }
 
     // Input from the host (client pixels).
     void resized(int widthPx, int heightPx) override;

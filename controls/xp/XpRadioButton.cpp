@@ -53,13 +53,13 @@ void XpRadioButton::readProperties(const platform::PropertyBag& bag)
 // survives writing and reading.
 void XpRadioButton::writeProperties(platform::PropertyBag& bag) const
 {
-    bag.writeBool("Enabled", enabled(), true);
+    bag.writeBool("Enabled", Enabled(), true);
     bag.writeBool("Value", m_value, false);
     bag.writeBool("Group", m_group, false);
-    bag.writeFont("Font", font(), containerFont());
-    bag.writeString("Caption", caption(), kDefaultCaption);
-    bag.writeInt("BackColor", stored(backColor()), stored(platform::kSysButtonFace));
-    bag.writeInt("ForeColor", stored(foreColor()), 0);
+    bag.writeFont("Font", Font(), containerFont());
+    bag.writeString("Caption", Caption(), kDefaultCaption);
+    bag.writeInt("BackColor", stored(BackColor()), stored(platform::kSysButtonFace));
+    bag.writeInt("ForeColor", stored(ForeColor()), 0);
 }
 
 void XpRadioButton::setEnabled(bool enabled)
@@ -99,7 +99,7 @@ void XpRadioButton::select()
         const void* container = site()->containerId();
         for (platform::HostedControl* control : site()->windowControls()) {
             auto* other = dynamic_cast<XpRadioButton*>(control);
-            if (other && other->site() && other->site()->containerId() == container && other->group() == m_group)
+            if (other && other->site() && other->site()->containerId() == container && other->Group() == m_group)
                 other->setValue(false);
         }
     }

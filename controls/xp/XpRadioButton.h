@@ -45,13 +45,13 @@ public:
     //   BackColor: store; repaint (the image box shows it through the faces' corners); mark
     //     changed.
     void setEnabled(bool enabled);
-    bool value() const { return m_value; }
+    bool Value() const { return m_value; }
     void setValue(bool value);
     void setBackColor(platform::OleColour colour);
     // Which of two groups of its container the button belongs to; only stored properties set it.
-    bool group() const { return m_group; }
+    bool Group() const { return m_group; }
     // The enabled state as last set: the faces and the pointer handlers go by it.
-    bool enabledCache() const { return m_enabledCache; }
+    bool EnabledCache() const { return m_enabledCache; }
 
 protected:
     std::optional<int> faceRow() const override { return m_value ? 1 : 0; }

@@ -38,7 +38,7 @@ struct Rig {
         box.setEventSink([this](const ControlEvent& e) {
             events.push_back(e);
             if (e.name == "Click")
-                valuesAtClick.push_back(box.value());
+                valuesAtClick.push_back(box.Value());
         });
         if (bag)
             box.readProperties(*bag);
@@ -97,12 +97,12 @@ TEST(XpCheckBox, NewInstanceTakesTheDefaultsInOrderAndStoresNothing)
     box.initProperties();
     EXPECT_EQ(site.changedProperties,
         (std::vector<std::string> { "Enabled", "BackColor", "CheckBoxLook", "Value", "Caption", "Font", "ForeColor" }));
-    EXPECT_EQ(box.caption(), "CheckBox1");
-    EXPECT_EQ(box.font(), kLessonFont);
-    EXPECT_EQ(box.backColor(), platform::kSysButtonFace);
-    EXPECT_EQ(box.foreColor(), 0u);
-    EXPECT_EQ(box.checkBoxLook(), 0);
-    EXPECT_EQ(box.value(), 0);
+    EXPECT_EQ(box.Caption(), "CheckBox1");
+    EXPECT_EQ(box.Font(), kLessonFont);
+    EXPECT_EQ(box.BackColor(), platform::kSysButtonFace);
+    EXPECT_EQ(box.ForeColor(), 0u);
+    EXPECT_EQ(box.CheckBoxLook(), 0);
+    EXPECT_EQ(box.Value(), 0);
     EXPECT_EQ(box.face(), 0);
     EXPECT_EQ(box.hotFace(), 1);
     EXPECT_FALSE(box.isHoverTimerRunning());
@@ -129,13 +129,13 @@ TEST(XpCheckBox, StoredPropertiesAreWrittenInOrderAndReadBackThroughTheSetters)
     EXPECT_EQ(names, (std::vector<std::string> { "Enabled", "CheckBoxLook", "Value", "Caption", "BackColor", "Font", "ForeColor" }));
 
     Rig b(&bag);
-    EXPECT_FALSE(b.box.enabled());
-    EXPECT_EQ(b.box.checkBoxLook(), 3);
-    EXPECT_EQ(b.box.value(), 2);
-    EXPECT_EQ(b.box.caption(), "CheckBox");
-    EXPECT_EQ(b.box.backColor(), kFollowReadBack);
-    EXPECT_EQ(b.box.font(), (platform::FontSpec { "宋体", 12, 700, 134 }));
-    EXPECT_EQ(b.box.foreColor(), 0x000000FFu);
+    EXPECT_FALSE(b.box.Enabled());
+    EXPECT_EQ(b.box.CheckBoxLook(), 3);
+    EXPECT_EQ(b.box.Value(), 2);
+    EXPECT_EQ(b.box.Caption(), "CheckBox");
+    EXPECT_EQ(b.box.BackColor(), kFollowReadBack);
+    EXPECT_EQ(b.box.Font(), (platform::FontSpec { "宋体", 12, 700, 134 }));
+    EXPECT_EQ(b.box.ForeColor(), 0x000000FFu);
     EXPECT_EQ(b.box.face(), 11);
     EXPECT_EQ(xptest::firstDifference(b.faceShown(), cell(3, 11)), "");
 
@@ -153,7 +153,7 @@ TEST(XpCheckBox, MissingCaptionReadsAsCheckBox1)
 {
     PropertyBag empty;
     Rig rig(&empty);
-    EXPECT_EQ(rig.box.caption(), "CheckBox1");
+    EXPECT_EQ(rig.box.Caption(), "CheckBox1");
 }
 
 // The six display switches of the lesson window, as its form stores them.
@@ -210,7 +210,7 @@ TEST(XpCheckBox, ClickRaisesClickBeforeTheValueToggles)
             (std::vector<ControlEvent> {
                 mouse("MouseMove", 0, 0, 90, 90), mouse("MouseDown", 1, 0, 90, 90), mouse("MouseUp", 1, 0, 90, 90), named("Click") }));
         EXPECT_EQ(rig.valuesAtClick, std::vector<int> { c.before });
-        EXPECT_EQ(rig.box.value(), c.after);
+        EXPECT_EQ(rig.box.Value(), c.after);
         EXPECT_EQ(rig.box.face(), c.faceAfter);
     }
 }
@@ -239,7 +239,7 @@ TEST(XpCheckBox, OneSpaceStrokeRaisesClickTwiceAndTogglesOnce)
         (std::vector<ControlEvent> {
             key("KeyDown", 32), xptest::keyPress(32), named("Click"), mouse("MouseDown", 1, 0, 0, 0), key("KeyUp", 32), named("Click") }));
     EXPECT_EQ(rig.valuesAtClick, (std::vector<int> { 0, 0 }));
-    EXPECT_EQ(rig.box.value(), 1);
+    EXPECT_EQ(rig.box.Value(), 1);
     EXPECT_EQ(rig.box.face(), 4);
     EXPECT_FALSE(rig.box.isPressed());
 }
@@ -252,7 +252,7 @@ TEST(XpCheckBox, KeysOtherThanSpaceOnlyRaiseKeyDown)
     rig.box.keyUp(65, 1);
     rig.box.keyPress(13);
     EXPECT_EQ(rig.events, (std::vector<ControlEvent> { ControlEvent { .name = "KeyDown", .shift = 1, .keyCode = 65 } }));
-    EXPECT_EQ(rig.box.value(), 0);
+    EXPECT_EQ(rig.box.Value(), 0);
     EXPECT_EQ(rig.box.face(), 0);
 }
 
@@ -301,7 +301,7 @@ TEST(XpCheckBox, HeldPressKeepsThePressedFaceWhileThePointerIsOutside)
     EXPECT_EQ(rig.events,
         (std::vector<ControlEvent> { mouse("MouseMove", 0, 0, 90, 90), mouse("MouseDown", 1, 0, 90, 90),
             mouse("MouseUp", 1, 0, 120 * 15, 28 * 15), named("MouseOut") }));
-    EXPECT_EQ(rig.box.value(), 0);
+    EXPECT_EQ(rig.box.Value(), 0);
 }
 
 TEST(XpCheckBox, FocusKeepsTheHotFaceAndLosingItLetsTheTimerDecide)
@@ -391,7 +391,7 @@ TEST(XpCheckBox, RefusesALookOutside0To13)
         const Surface before = rig.box.surface();
         const platform::Status status = rig.box.setCheckBoxLook(look);
         EXPECT_FALSE(status.ok());
-        EXPECT_EQ(rig.box.checkBoxLook(), 7);
+        EXPECT_EQ(rig.box.CheckBoxLook(), 7);
         EXPECT_TRUE(rig.site.changedProperties.empty());
         EXPECT_EQ(xptest::firstDifference(rig.box.surface(), before), "");
         EXPECT_EQ(xptest::firstDifference(rig.box.lookStrip(), controls::makeCheckBoxStrip(7)), "");
@@ -401,9 +401,9 @@ TEST(XpCheckBox, RefusesALookOutside0To13)
     bag.set("Value", 1);
     bag.set("Caption", std::string("显示日语"));
     Rig loaded(&bag);
-    EXPECT_EQ(loaded.box.checkBoxLook(), 0);
-    EXPECT_EQ(loaded.box.value(), 1);
-    EXPECT_EQ(loaded.box.caption(), "显示日语");
+    EXPECT_EQ(loaded.box.CheckBoxLook(), 0);
+    EXPECT_EQ(loaded.box.Value(), 1);
+    EXPECT_EQ(loaded.box.Caption(), "显示日语");
     EXPECT_EQ(loaded.box.face(), 4);
 }
 

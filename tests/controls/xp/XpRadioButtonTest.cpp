@@ -48,7 +48,7 @@ public:
         {
             FakeSite::propertyChanged(property);
             if (property == "Value" && button)
-                m_log.push_back(m_name + "=" + (button->value() ? "True" : "False"));
+                m_log.push_back(m_name + "=" + (button->Value() ? "True" : "False"));
         }
         XpRadioButton* button = nullptr;
 
@@ -104,7 +104,7 @@ public:
     {
         std::vector<bool> v;
         for (auto& b : m_buttons)
-            v.push_back(b->value());
+            v.push_back(b->Value());
         return v;
     }
 
@@ -172,10 +172,10 @@ TEST(XpRadioButton, NewInstanceTakesTheDefaultsInOrderAndStoresNothing)
     button.setSite(&site);
     button.initProperties();
     EXPECT_EQ(site.changedProperties, (std::vector<std::string> { "Caption", "Enabled", "Value", "Font", "BackColor", "ForeColor" }));
-    EXPECT_EQ(button.caption(), "Option1");
-    EXPECT_TRUE(button.enabledCache());
-    EXPECT_FALSE(button.value());
-    EXPECT_FALSE(button.group());
+    EXPECT_EQ(button.Caption(), "Option1");
+    EXPECT_TRUE(button.EnabledCache());
+    EXPECT_FALSE(button.Value());
+    EXPECT_FALSE(button.Group());
     EXPECT_EQ(button.face(), 0);
     EXPECT_EQ(button.hotFace(), 1);
     PropertyBag bag;
@@ -188,7 +188,7 @@ TEST(XpRadioButton, StoredPropertiesRoundTripInOrderAndGroupIsOnlyStored)
     PropertyBag stored;
     stored.set("Group", true);
     Rig a(&stored);
-    EXPECT_TRUE(a.button.group());
+    EXPECT_TRUE(a.button.Group());
     a.button.setEnabled(false);
     a.button.setValue(true);
     a.button.setFont({ "宋体", 12, 700, 134 });
@@ -208,19 +208,19 @@ TEST(XpRadioButton, StoredPropertiesRoundTripInOrderAndGroupIsOnlyStored)
     b.setSite(&site);
     b.readProperties(bag);
     EXPECT_EQ(site.changedProperties, (std::vector<std::string> { "Enabled", "Value", "Font", "Caption", "BackColor", "ForeColor" }));
-    EXPECT_FALSE(b.enabled());
-    EXPECT_FALSE(b.enabledCache());
-    EXPECT_TRUE(b.value());
-    EXPECT_TRUE(b.group());
-    EXPECT_EQ(b.font(), (platform::FontSpec { "宋体", 12, 700, 134 }));
-    EXPECT_EQ(b.caption(), "Option");
-    EXPECT_EQ(b.backColor(), kFollowReadBack);
-    EXPECT_EQ(b.foreColor(), 0x0000FF00u);
+    EXPECT_FALSE(b.Enabled());
+    EXPECT_FALSE(b.EnabledCache());
+    EXPECT_TRUE(b.Value());
+    EXPECT_TRUE(b.Group());
+    EXPECT_EQ(b.Font(), (platform::FontSpec { "宋体", 12, 700, 134 }));
+    EXPECT_EQ(b.Caption(), "Option");
+    EXPECT_EQ(b.BackColor(), kFollowReadBack);
+    EXPECT_EQ(b.ForeColor(), 0x0000FF00u);
     EXPECT_EQ(b.face(), 7);
 
     PropertyBag empty;
     Rig c(&empty);
-    EXPECT_EQ(c.button.caption(), "Option1");
+    EXPECT_EQ(c.button.Caption(), "Option1");
 }
 
 // The category buttons ddanxuan 0-5 as the lesson window's form stores them.
@@ -421,7 +421,7 @@ TEST(XpRadioButton, DisabledButtonShowsThePaleFaceAndAGreyCaption)
         rig.moveTo(rig.boxCentre());
         rig.events.clear();
         rig.button.setEnabled(false);
-        EXPECT_FALSE(rig.button.enabledCache());
+        EXPECT_FALSE(rig.button.EnabledCache());
         EXPECT_FALSE(rig.site.windowEnabled);
         EXPECT_FALSE(rig.button.isHoverTimerRunning());
         EXPECT_EQ(rig.button.face(), value ? 7 : 3);
