@@ -3,6 +3,7 @@
 #include "platform/audio/SdlEffectPlayer.h"
 #include "platform/audio/SdlItemPlayer.h"
 #include "platform/audio/SdlMixer.h"
+#include "platform/record/SdlRecordingDevice.h"
 
 namespace platform {
 
@@ -25,7 +26,12 @@ std::unique_ptr<SdlItemPlayer> SdlAudio::createItemPlayer() { return std::make_u
 
 std::unique_ptr<SdlEffectPlayer> SdlAudio::createEffectPlayer() { return std::make_unique<SdlEffectPlayer>(m_mixer); }
 
-AudioBackends SdlAudio::createBackends() { return AudioBackends{createItemPlayer(), createEffectPlayer()}; }
+std::unique_ptr<SdlRecordingDevice> SdlAudio::createRecordingDevice()
+{
+    return std::make_unique<SdlRecordingDevice>(m_mixer, m_options.maxTakeMilliseconds);
+}
+
+AudioBackends SdlAudio::createBackends() { return AudioBackends{createItemPlayer(), createEffectPlayer(), createRecordingDevice()}; }
 
 void SdlAudio::setOutputTap(std::function<void(const std::int16_t*, std::size_t)> tap) { m_mixer->setOutputTap(std::move(tap)); }
 

@@ -2,6 +2,7 @@
 
 #include "platform/audio/EffectPlayer.h"
 #include "platform/audio/ItemPlayer.h"
+#include "platform/record/RecordingDevice.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,11 +14,13 @@ namespace platform {
 class SdlMixer;
 class SdlItemPlayer;
 class SdlEffectPlayer;
+class SdlRecordingDevice;
 
-// The audio back ends the lesson window needs, as interfaces.
+// The three audio back ends the lesson window needs, as interfaces.
 struct AudioBackends {
     std::unique_ptr<ItemPlayer> player;
     std::unique_ptr<EffectPlayer> effects;
+    std::unique_ptr<RecordingDevice> recorder;
 };
 
 // The program's audio system on SDL2 and SDL_mixer: opens SDL's audio and the mixer once
@@ -31,11 +34,12 @@ struct AudioBackends {
 // SDL picks the output device as usual (SDL_AUDIODRIVER chooses the driver). Without any
 // device the program runs silently: it says so once, on stderr and in the action log, the
 // player still decodes clips and lets them end after their real length, effects sound
-// nothing.
+// nothing, and the recorder refuses to open.
 class SdlAudio {
 public:
     struct Options {
         int mixerChunkFrames = 512;                // output buffer: 11.6 ms at 44.1 kHz
+        int maxTakeMilliseconds = 10 * 60 * 1000;  // a take stops by itself at this length
     };
 
     SdlAudio();
@@ -52,6 +56,7 @@ public:
 
     std::unique_ptr<SdlItemPlayer> createItemPlayer();
     std::unique_ptr<SdlEffectPlayer> createEffectPlayer();
+    std::unique_ptr<SdlRecordingDevice> createRecordingDevice();
     AudioBackends createBackends();
 
     // TAP sees every buffer of interleaved samples leaving the mixer, on the audio thread
