@@ -18,12 +18,12 @@ struct SdlItemPlayer::Clip {
 SdlItemPlayer::SdlItemPlayer(std::shared_ptr<SdlMixer> mixer) : m_mixer(std::move(mixer))
 {
     // Runs on the audio thread at a natural end, or inside Mix_HaltMusic: only posts.
-    m_mixer->setMusicFinished([this] { postEnd(); });
+    m_mixer->setMusicFinished(this, [this] { postEnd(); });
 }
 
 SdlItemPlayer::~SdlItemPlayer()
 {
-    m_mixer->setMusicFinished({});
+    m_mixer->clearMusicFinished(this);
     stopMusic();
     m_clip.reset();
 }

@@ -90,16 +90,20 @@ bool SdlMixer::openDevice(int chunkFrames)
     return true;
 }
 
-void SdlMixer::setMusicFinished(std::function<void()> hook)
+void SdlMixer::setMusicFinished(const void* owner, std::function<void()> hook)
 {
-    if (!m_open) {
-        m_musicFinished = std::move(hook);
-        return;
-    }
-    Mix_HookMusicFinished(nullptr); // takes the mixer's lock: no hook runs past this line
+    if (m_open)
+        Mix_HookMusicFinished(nullptr); // takes the mixer's lock: no hook runs past this line
+    m_musicOwner = owner;
     m_musicFinished = std::move(hook);
-    if (m_musicFinished)
+    if (m_open && m_musicFinished)
         Mix_HookMusicFinished(&SdlMixer::musicFinishedThunk);
+}
+
+void SdlMixer::clearMusicFinished(const void* owner)
+{
+    if (owner == m_musicOwner)
+        setMusicFinished(nullptr, {});
 }
 
 void SdlMixer::setOutputTap(std::function<void(const std::int16_t*, std::size_t)> tap)

@@ -45,8 +45,10 @@ public:
 
     // HOOK runs when the music ends by itself (on the audio thread) and inside every
     // Mix_HaltMusic of a sounding or held music (on the caller's thread). It must not call
-    // Mix_* functions. Setting waits for a hook that is running; an empty function unhooks.
-    void setMusicFinished(std::function<void()> hook);
+    // Mix_* functions. The music has one hook: OWNER's replaces any other, and clearing
+    // removes it only while OWNER still holds it. Both wait for a hook that is running.
+    void setMusicFinished(const void* owner, std::function<void()> hook);
+    void clearMusicFinished(const void* owner);
     // TAP sees every buffer leaving the mixer (interleaved samples, on the audio thread).
     void setOutputTap(std::function<void(const std::int16_t* samples, std::size_t count)> tap);
 
@@ -61,6 +63,7 @@ private:
     std::string m_driver;
     int m_frequency = 0;
     int m_channels = 0;
+    const void* m_musicOwner = nullptr;
     std::function<void()> m_musicFinished;
     std::function<void(const std::int16_t*, std::size_t)> m_tap;
 };

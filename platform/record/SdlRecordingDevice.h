@@ -39,6 +39,9 @@ public:
     SdlRecordingDevice(const SdlRecordingDevice&) = delete;
     SdlRecordingDevice& operator=(const SdlRecordingDevice&) = delete;
 
+    // Notify, Wait and Shareable are kept as set and change nothing: commands always complete
+    // before they return (play-back and recording then go on by themselves), and the device
+    // is never shared.
     void setNotify(bool notify) override { m_notify = notify; }
     void setWait(bool wait) override { m_wait = wait; }
     void setShareable(bool shareable) override { m_shareable = shareable; }
