@@ -57,8 +57,8 @@ public:
     }
 
 private:
-    std::atomic<bool> m_armed{false};
-    std::atomic<bool> m_heard{false};
+    std::atomic<bool> m_armed { false };
+    std::atomic<bool> m_heard { false };
     Clock::time_point m_at;
 };
 
@@ -85,7 +85,7 @@ void report(benchmark::State& state, std::vector<double>& ms)
 // The clip is loaded; play() alone, as after a hold at its start.
 void BM_PlayToFirstSound(benchmark::State& state)
 {
-    platform::SdlAudio audio(platform::SdlAudio::Options{static_cast<int>(state.range(0)), 1000});
+    platform::SdlAudio audio(platform::SdlAudio::Options { static_cast<int>(state.range(0)), 1000 });
     FirstSound first;
     first.attach(audio);
     auto player = audio.createItemPlayer();
@@ -111,7 +111,7 @@ void BM_PlayToFirstSound(benchmark::State& state)
 // Load, start, hold, start: the sequence the window runs for a click on a play button.
 void BM_LoadAndPlayToFirstSound(benchmark::State& state)
 {
-    platform::SdlAudio audio(platform::SdlAudio::Options{static_cast<int>(state.range(0)), 1000});
+    platform::SdlAudio audio(platform::SdlAudio::Options { static_cast<int>(state.range(0)), 1000 });
     FirstSound first;
     first.attach(audio);
     auto player = audio.createItemPlayer();

@@ -38,8 +38,8 @@ struct AudioBackends {
 class SdlAudio {
 public:
     struct Options {
-        int mixerChunkFrames = 512;                // output buffer: 11.6 ms at 44.1 kHz
-        int maxTakeMilliseconds = 10 * 60 * 1000;  // a take stops by itself at this length
+        int mixerChunkFrames = 512; // output buffer: 11.6 ms at 44.1 kHz
+        int maxTakeMilliseconds = 10 * 60 * 1000; // a take stops by itself at this length
     };
 
     SdlAudio();

@@ -7,7 +7,10 @@
 
 namespace platform {
 
-SdlEffectPlayer::SdlEffectPlayer(std::shared_ptr<SdlMixer> mixer) : m_mixer(std::move(mixer)) {}
+SdlEffectPlayer::SdlEffectPlayer(std::shared_ptr<SdlMixer> mixer)
+    : m_mixer(std::move(mixer))
+{
+}
 
 SdlEffectPlayer::~SdlEffectPlayer()
 {

@@ -8,14 +8,18 @@
 namespace platform {
 
 struct SdlItemPlayer::Clip {
-    explicit Clip(Mix_Music* m) : music(m) {}
+    explicit Clip(Mix_Music* m)
+        : music(m)
+    {
+    }
     ~Clip() { Mix_FreeMusic(music); }
     Clip(const Clip&) = delete;
     Clip& operator=(const Clip&) = delete;
     Mix_Music* music;
 };
 
-SdlItemPlayer::SdlItemPlayer(std::shared_ptr<SdlMixer> mixer) : m_mixer(std::move(mixer))
+SdlItemPlayer::SdlItemPlayer(std::shared_ptr<SdlMixer> mixer)
+    : m_mixer(std::move(mixer))
 {
     // Runs on the audio thread at a natural end, or inside Mix_HaltMusic: only posts.
     m_mixer->setMusicFinished(this, [this] { postEnd(); });

@@ -60,7 +60,7 @@ private:
     double m_duration = 0;
     int m_state = kStopped;
     int m_playCount = 0;
-    std::atomic<std::uint64_t> m_generation{0};
+    std::atomic<std::uint64_t> m_generation { 0 };
     UiThreadQueue m_queue; // last: destroyed first, dropping ends not yet delivered
 };
 

@@ -13,7 +13,10 @@ struct UiThreadQueue::Impl {
     QObject context; // lives on the thread that made the queue; queued calls die with it
 };
 
-UiThreadQueue::UiThreadQueue() : m_impl(std::make_unique<Impl>()) {}
+UiThreadQueue::UiThreadQueue()
+    : m_impl(std::make_unique<Impl>())
+{
+}
 
 UiThreadQueue::~UiThreadQueue() = default;
 

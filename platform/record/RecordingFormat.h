@@ -9,9 +9,9 @@ namespace platform {
 
 // The sample format a take is recorded in, as the recording file's header gives it.
 struct RecordingFormat {
-    int frequency = 0;        // frames per second
+    int frequency = 0; // frames per second
     int channels = 0;
-    int bits = 0;             // per sample: 8 (unsigned), 16 or 32 (signed), 32 float
+    int bits = 0; // per sample: 8 (unsigned), 16 or 32 (signed), 32 float
     bool isFloat = false;
     std::uint16_t sdlFormat = 0; // the same as an SDL audio format
 

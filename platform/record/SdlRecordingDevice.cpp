@@ -24,7 +24,10 @@ bool sameWord(const std::string& a, const char* b)
     return true;
 }
 
-Error notOpen() { return Error{Error::Code::DeviceUnavailable, "the recording device is not open"}; }
+Error notOpen()
+{
+    return Error { Error::Code::DeviceUnavailable, "the recording device is not open" };
+}
 
 std::string describe(const RecordingFormat& f)
 {
@@ -44,11 +47,15 @@ Uint16 captureFrames(int frequency)
 } // namespace
 
 SdlRecordingDevice::SdlRecordingDevice(std::shared_ptr<SdlMixer> mixer, int maxTakeMilliseconds)
-    : m_mixer(std::move(mixer)), m_maxTakeMilliseconds(std::max(1, maxTakeMilliseconds))
+    : m_mixer(std::move(mixer))
+    , m_maxTakeMilliseconds(std::max(1, maxTakeMilliseconds))
 {
 }
 
-SdlRecordingDevice::~SdlRecordingDevice() { close(); }
+SdlRecordingDevice::~SdlRecordingDevice()
+{
+    close();
+}
 
 Status SdlRecordingDevice::command(const std::string& command)
 {
@@ -73,7 +80,7 @@ Status SdlRecordingDevice::run(const std::string& command)
     }
     const bool known = sameWord(command, "Prev") || sameWord(command, "Record") || sameWord(command, "Stop") || sameWord(command, "Play");
     if (!known)
-        return Error{Error::Code::Unsupported, "unknown recording command \"" + command + "\""};
+        return Error { Error::Code::Unsupported, "unknown recording command \"" + command + "\"" };
     if (m_mode == Mode::NotOpen)
         return notOpen();
     if (sameWord(command, "Prev")) {
@@ -93,29 +100,29 @@ Status SdlRecordingDevice::open()
 {
     close();
     if (!m_deviceType.empty() && !sameWord(m_deviceType, "WaveAudio"))
-        return Error{Error::Code::Unsupported, "the device type \"" + m_deviceType + "\" is not a wave-audio device"};
+        return Error { Error::Code::Unsupported, "the device type \"" + m_deviceType + "\" is not a wave-audio device" };
     if (!m_mixer->hasSound())
-        return Error{Error::Code::DeviceUnavailable, "no audio device: recording is not available"};
+        return Error { Error::Code::DeviceUnavailable, "no audio device: recording is not available" };
     auto format = readRecordingFormat(m_fileName);
     if (!format)
         return format.error();
 
-    SDL_AudioSpec want{};
+    SDL_AudioSpec want {};
     want.freq = format.value().frequency;
     want.format = format.value().sdlFormat;
     want.channels = static_cast<Uint8>(format.value().channels);
     want.samples = captureFrames(want.freq);
     want.callback = &SdlRecordingDevice::captureThunk;
     want.userdata = this;
-    SDL_AudioSpec have{};
+    SDL_AudioSpec have {};
     const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 1, &want, &have, 0); // opens paused
     if (device == 0)
-        return Error{Error::Code::DeviceUnavailable, std::string("no microphone can be opened: ") + SDL_GetError()};
+        return Error { Error::Code::DeviceUnavailable, std::string("no microphone can be opened: ") + SDL_GetError() };
 
     m_device = device;
     m_format = format.value();
     const std::int64_t frame = m_format.bytesPerFrame();
-    m_maxBytes = std::int64_t{m_maxTakeMilliseconds} * m_format.bytesPerSecond() / 1000 / frame * frame;
+    m_maxBytes = std::int64_t { m_maxTakeMilliseconds } * m_format.bytesPerSecond() / 1000 / frame * frame;
     m_positionBytes = 0;
     m_full = false;
     m_mode = Mode::Stopped;
@@ -179,12 +186,12 @@ Status SdlRecordingDevice::play()
     if (m_positionBytes >= size)
         return success(); // at the end: nothing to play
     if (!m_mixer->isOpen())
-        return Error{Error::Code::DeviceUnavailable, "no audio output for playing the take"};
+        return Error { Error::Code::DeviceUnavailable, "no audio output for playing the take" };
 
     SDL_AudioStream* stream = SDL_NewAudioStream(m_format.sdlFormat, static_cast<Uint8>(m_format.channels), m_format.frequency,
         AUDIO_S16SYS, static_cast<Uint8>(m_mixer->channels()), m_mixer->frequency());
     if (!stream)
-        return Error{Error::Code::Other, std::string("the take cannot be converted for play-back: ") + SDL_GetError()};
+        return Error { Error::Code::Other, std::string("the take cannot be converted for play-back: ") + SDL_GetError() };
     {
         std::lock_guard lock(m_takeMutex);
         SDL_AudioStreamPut(stream, m_take.data() + m_positionBytes, static_cast<int>(size - m_positionBytes));
@@ -199,7 +206,7 @@ Status SdlRecordingDevice::play()
 
     m_playChunk = Mix_QuickLoad_RAW(m_playSamples.data(), static_cast<Uint32>(m_playSamples.size()));
     if (!m_playChunk)
-        return Error{Error::Code::Other, std::string("the take cannot be played: ") + Mix_GetError()};
+        return Error { Error::Code::Other, std::string("the take cannot be played: ") + Mix_GetError() };
     m_playStartBytes = m_positionBytes;
     m_playedBytes = 0;
     Mix_HaltChannel(SdlMixer::kTakeChannel); // drops the counter of an earlier play-back
@@ -207,7 +214,7 @@ Status SdlRecordingDevice::play()
     if (Mix_PlayChannel(SdlMixer::kTakeChannel, m_playChunk, 0) < 0) {
         const std::string problem = Mix_GetError();
         stopPlayback();
-        return Error{Error::Code::Other, "the take cannot be played: " + problem};
+        return Error { Error::Code::Other, "the take cannot be played: " + problem };
     }
     m_mode = Mode::Playing;
     return success();
@@ -290,7 +297,10 @@ int SdlRecordingDevice::millisecondsOf(std::int64_t bytes) const
     return rate > 0 ? static_cast<int>(bytes * 1000 / rate) : 0;
 }
 
-int SdlRecordingDevice::length() const { return millisecondsOf(takeBytes()); }
+int SdlRecordingDevice::length() const
+{
+    return millisecondsOf(takeBytes());
+}
 
 int SdlRecordingDevice::position() const
 {

@@ -87,19 +87,19 @@ private:
 
     Mode m_mode = Mode::NotOpen;
     RecordingFormat m_format;
-    std::uint32_t m_device = 0;      // the SDL capture device, 0 when closed
+    std::uint32_t m_device = 0; // the SDL capture device, 0 when closed
     std::int64_t m_positionBytes = 0; // in the take, when neither recording nor playing
 
     mutable std::mutex m_takeMutex; // guards the take and m_capturing
     std::vector<std::uint8_t> m_take;
     std::int64_t m_maxBytes = 0;
     bool m_capturing = false;
-    std::atomic<bool> m_full{false}; // the take reached its bound while recording
+    std::atomic<bool> m_full { false }; // the take reached its bound while recording
 
     std::vector<std::uint8_t> m_playSamples; // the part being played, in the mixer's format
     Mix_Chunk* m_playChunk = nullptr;
     std::int64_t m_playStartBytes = 0;
-    std::atomic<std::int64_t> m_playedBytes{0}; // mixer bytes taken from the chunk so far
+    std::atomic<std::int64_t> m_playedBytes { 0 }; // mixer bytes taken from the chunk so far
 
     UiThreadQueue m_queue; // last: destroyed first, once the capture device is closed
 };

@@ -9,13 +9,12 @@ namespace {
 // Commands match without regard to case, as on the real device.
 std::string canonical(const std::string& command)
 {
-    static const char* const kCommands[] = {"open", "close", "Prev", "Record", "Stop", "Play"};
+    static const char* const kCommands[] = { "open", "close", "Prev", "Record", "Stop", "Play" };
     for (const char* known : kCommands) {
         const std::string k(known);
-        if (k.size() == command.size()
-            && std::equal(k.begin(), k.end(), command.begin(), [](char a, char b) {
-                   return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-               }))
+        if (k.size() == command.size() && std::equal(k.begin(), k.end(), command.begin(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+            }))
             return k;
     }
     return command;
@@ -58,9 +57,9 @@ platform::Status FakeRecorder::command(const std::string& sent)
         return platform::success();
     }
     if (command != "Prev" && command != "Record" && command != "Stop" && command != "Play")
-        return Error{Error::Code::Unsupported, "unknown recording command \"" + command + "\""};
+        return Error { Error::Code::Unsupported, "unknown recording command \"" + command + "\"" };
     if (m_mode == Mode::NotOpen)
-        return Error{Error::Code::DeviceUnavailable, "the recording device is not open"};
+        return Error { Error::Code::DeviceUnavailable, "the recording device is not open" };
     if (command == "Prev") {
         m_mode = Mode::Stopped;
         m_position = 0;

@@ -31,9 +31,9 @@ public:
     void setDuration(const std::string& path, double seconds) { m_durations[path] = seconds; }
     void setMissing(const std::string& path) { m_missing.insert(path); }
     void setPosition(double seconds) { m_position = seconds; } // read while not stopped
-    void finishClip();      // the playing or held clip ends by itself; the end is delivered now
+    void finishClip(); // the playing or held clip ends by itself; the end is delivered now
     void finishClipLater(); // it ends, but the notification waits for deliverPending()
-    void deliverPending();  // delivers an end that waits (dropped if halted meanwhile)
+    void deliverPending(); // delivers an end that waits (dropped if halted meanwhile)
     bool hasPendingEnd() const { return m_pendingEnd; }
 
     const std::vector<std::string>& calls() const { return m_calls; }

@@ -72,7 +72,7 @@ public:
             for (std::size_t frame = 0; frame + channels <= count; frame += channels) {
                 bool any = false;
                 for (int c = 0; c < channels; ++c) {
-                    const int s = std::abs(int{samples[frame + c]});
+                    const int s = std::abs(int { samples[frame + c] });
                     any = any || s != 0;
                     peak = std::max(peak, s);
                 }
@@ -89,9 +89,9 @@ public:
     void resetPeak() { m_peak = 0; }
 
 private:
-    std::atomic<std::int64_t> m_buffers{0};
-    std::atomic<std::int64_t> m_soundingFrames{0};
-    std::atomic<int> m_peak{0};
+    std::atomic<std::int64_t> m_buffers { 0 };
+    std::atomic<std::int64_t> m_soundingFrames { 0 };
+    std::atomic<int> m_peak { 0 };
 };
 
 // Runs the Qt event loop until DONE holds; false if it still does not after LIMIT.
@@ -184,16 +184,18 @@ inline std::string readFile(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-inline std::string fixture(const std::string& name) { return testpaths::sourceDir() + "/tests/fixtures/audio/" + name; }
+inline std::string fixture(const std::string& name)
+{
+    return testpaths::sourceDir() + "/tests/fixtures/audio/" + name;
+}
 
 // Every action-log line written while it lives, as "kind detail".
 class LogRecorder {
 public:
     LogRecorder()
     {
-        platform::actionlog::setSink([this](std::string_view kind, std::string_view detail) {
-            m_lines.push_back(std::string(kind) + " " + std::string(detail));
-        });
+        platform::actionlog::setSink(
+            [this](std::string_view kind, std::string_view detail) { m_lines.push_back(std::string(kind) + " " + std::string(detail)); });
     }
     ~LogRecorder() { platform::actionlog::setSink({}); }
     LogRecorder(const LogRecorder&) = delete;
@@ -243,7 +245,7 @@ protected:
 };
 
 // Frames of sound expected from SECONDS of a clip at the mixer's rate, give or take 3 %.
-#define EXPECT_SOUNDED_SECONDS(frames, seconds, rate)                                                                                    \
+#define EXPECT_SOUNDED_SECONDS(frames, seconds, rate)                                                                                      \
     EXPECT_NEAR(static_cast<double>(frames), (seconds) * (rate), 0.03 * (seconds) * (rate))
 
 } // namespace audiotest

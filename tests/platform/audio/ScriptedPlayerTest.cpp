@@ -23,7 +23,7 @@ TEST(ScriptedPlayer, KeepsTheItemPlayerContract)
         Ends ends;
         int state;
     } cases[] = {
-        {"start, hold, start, natural end",
+        { "start, hold, start, natural end",
             [](ScriptedPlayer& p) {
                 p.setFileName("/c/music/a.mp3");
                 p.play();
@@ -31,15 +31,15 @@ TEST(ScriptedPlayer, KeepsTheItemPlayerContract)
                 p.play();
                 p.finishClip();
             },
-            {"FileName=/c/music/a.mp3", "Play", "Hold", "Play"}, {{2, 0}}, ItemPlayer::kStopped},
-        {"hold reads held, never stopped",
+            { "FileName=/c/music/a.mp3", "Play", "Hold", "Play" }, { { 2, 0 } }, ItemPlayer::kStopped },
+        { "hold reads held, never stopped",
             [](ScriptedPlayer& p) {
                 p.setFileName("/c/music/a.mp3");
                 p.play();
                 p.hold();
             },
-            {"FileName=/c/music/a.mp3", "Play", "Hold"}, {}, ItemPlayer::kHeld},
-        {"halt raises nothing and cancels an end not yet delivered",
+            { "FileName=/c/music/a.mp3", "Play", "Hold" }, {}, ItemPlayer::kHeld },
+        { "halt raises nothing and cancels an end not yet delivered",
             [](ScriptedPlayer& p) {
                 p.setFileName("/c/music/a.mp3");
                 p.play();
@@ -47,8 +47,8 @@ TEST(ScriptedPlayer, KeepsTheItemPlayerContract)
                 p.halt();
                 p.deliverPending();
             },
-            {"FileName=/c/music/a.mp3", "Play", "Halt"}, {}, ItemPlayer::kStopped},
-        {"an end delivered late reads the state at delivery",
+            { "FileName=/c/music/a.mp3", "Play", "Halt" }, {}, ItemPlayer::kStopped },
+        { "an end delivered late reads the state at delivery",
             [](ScriptedPlayer& p) {
                 p.setPlayCount(1);
                 p.setFileName("/c/music/a.mp3");
@@ -57,8 +57,8 @@ TEST(ScriptedPlayer, KeepsTheItemPlayerContract)
                 p.hold();
                 p.deliverPending();
             },
-            {"PlayCount=1", "FileName=/c/music/a.mp3", "Play", "Hold"}, {{1, 0}}, ItemPlayer::kStopped},
-        {"a missing clip ends at once, but only when delivered",
+            { "PlayCount=1", "FileName=/c/music/a.mp3", "Play", "Hold" }, { { 1, 0 } }, ItemPlayer::kStopped },
+        { "a missing clip ends at once, but only when delivered",
             [](ScriptedPlayer& p) {
                 p.setMissing("/c/music/gone.mp3");
                 p.setFileName("/c/music/gone.mp3");
@@ -69,8 +69,8 @@ TEST(ScriptedPlayer, KeepsTheItemPlayerContract)
                 EXPECT_TRUE(p.hasPendingEnd());
                 p.deliverPending();
             },
-            {"FileName=/c/music/gone.mp3", "Play", "Hold", "Play"}, {{2, 0}}, ItemPlayer::kStopped},
-        {"loading again halts silently",
+            { "FileName=/c/music/gone.mp3", "Play", "Hold", "Play" }, { { 2, 0 } }, ItemPlayer::kStopped },
+        { "loading again halts silently",
             [](ScriptedPlayer& p) {
                 p.setFileName("/c/music/a.mp3");
                 p.play();
@@ -78,7 +78,7 @@ TEST(ScriptedPlayer, KeepsTheItemPlayerContract)
                 p.setFileName("/c/music/a.mp3");
                 p.deliverPending();
             },
-            {"FileName=/c/music/a.mp3", "Play", "FileName=/c/music/a.mp3"}, {}, ItemPlayer::kStopped},
+            { "FileName=/c/music/a.mp3", "Play", "FileName=/c/music/a.mp3" }, {}, ItemPlayer::kStopped },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

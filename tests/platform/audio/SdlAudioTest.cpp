@@ -46,7 +46,7 @@ TEST(SdlAudio, RunsSilentlyWithoutAnyDevice)
     backends.player->play();
     backends.effects->play(folder + "/click.wav");
     ASSERT_TRUE(pumpUntil([&] { return !ends.empty(); }));
-    EXPECT_EQ(ends, (std::vector<std::pair<int, int>>{{ItemPlayer::kPlaying, ItemPlayer::kStopped}}));
+    EXPECT_EQ(ends, (std::vector<std::pair<int, int>> { { ItemPlayer::kPlaying, ItemPlayer::kStopped } }));
 
     // A recording of silence would only pretend: the recorder refuses, clearly.
     backends.recorder->setDeviceType("WaveAudio");

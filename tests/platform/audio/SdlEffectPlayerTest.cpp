@@ -47,7 +47,7 @@ TEST_F(SdlEffectPlayerTest, NewEffectCutsOffThePlayingOne)
     runPastTheLoudEffect();
     EXPECT_GT(m_meter.peak(), 2500); // the soft one sounded ...
     EXPECT_LE(m_meter.peak(), 3001); // ... alone
-    EXPECT_EQ(log.lines(), (std::vector<std::string>{"effect.play " + path("loud.wav"), "effect.play " + path("soft.wav")}));
+    EXPECT_EQ(log.lines(), (std::vector<std::string> { "effect.play " + path("loud.wav"), "effect.play " + path("soft.wav") }));
 }
 
 TEST_F(SdlEffectPlayerTest, EffectThatCannotBePlayedSoundsNothing)
@@ -56,8 +56,8 @@ TEST_F(SdlEffectPlayerTest, EffectThatCannotBePlayedSoundsNothing)
         const char* name;
         std::string path;
     } cases[] = {
-        {"missing", path("no such effect.wav")},
-        {"not audio", path("text.wav")},
+        { "missing", path("no such effect.wav") },
+        { "not audio", path("text.wav") },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

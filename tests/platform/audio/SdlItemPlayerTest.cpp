@@ -15,7 +15,7 @@ using namespace audiotest;
 using platform::ItemPlayer;
 using Ends = std::vector<std::pair<int, int>>;
 
-constexpr double kLong = 2.0;  // seconds of tone-2s.mp3
+constexpr double kLong = 2.0; // seconds of tone-2s.mp3
 constexpr double kShort = 0.4; // seconds of tone-400ms.mp3
 
 class SdlItemPlayerTest : public DiskAudioTest {
@@ -57,8 +57,8 @@ TEST_F(SdlItemPlayerTest, ClipDecodesWithItsDurationAndSounds)
         const char* name;
         const char* file;
     } cases[] = {
-        {"plain name", "a.mp3"},
-        {"spaces and Chinese characters", "第一课 基本 课文.mp3"},
+        { "plain name", "a.mp3" },
+        { "spaces and Chinese characters", "第一课 基本 课文.mp3" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -79,7 +79,9 @@ TEST_F(SdlItemPlayerTest, ClipDecodesWithItsDurationAndSounds)
     const std::string written = readFile(path("output.raw"));
     std::int64_t loud = 0;
     for (std::size_t i = 0; i + 1 < written.size(); i += 2)
-        loud += std::abs(static_cast<std::int16_t>(static_cast<std::uint8_t>(written[i]) | (static_cast<std::uint8_t>(written[i + 1]) << 8))) > 1000;
+        loud
+            += std::abs(static_cast<std::int16_t>(static_cast<std::uint8_t>(written[i]) | (static_cast<std::uint8_t>(written[i + 1]) << 8)))
+            > 1000;
     EXPECT_GT(loud, static_cast<std::int64_t>(kLong * rate()));
 }
 
@@ -105,12 +107,12 @@ TEST_F(SdlItemPlayerTest, HoldKeepsThePlaceAndPlayResumesFromIt)
     ASSERT_TRUE(pumpUntilEnded());
     // Resumed, not restarted: the clip sounded once in all.
     EXPECT_SOUNDED_SECONDS(m_meter.soundingFrames(), kLong, rate());
-    EXPECT_EQ(m_ends, (Ends{{ItemPlayer::kPlaying, ItemPlayer::kStopped}}));
+    EXPECT_EQ(m_ends, (Ends { { ItemPlayer::kPlaying, ItemPlayer::kStopped } }));
 }
 
 TEST_F(SdlItemPlayerTest, HaltStopsTheSoundAndRaisesNoNotification)
 {
-    for (const bool holdFirst : {false, true}) {
+    for (const bool holdFirst : { false, true }) {
         SCOPED_TRACE(holdFirst ? "halt while held" : "halt while playing");
         m_player->setFileName(clip("tone-2s.mp3", holdFirst ? "held.mp3" : "playing.mp3"));
         m_player->play();
@@ -133,7 +135,7 @@ TEST_F(SdlItemPlayerTest, HaltStopsTheSoundAndRaisesNoNotification)
         ASSERT_TRUE(pumpUntilEnded());
         ASSERT_TRUE(pumpBuffers(m_meter, 10));
         EXPECT_SOUNDED_SECONDS(m_meter.soundingFrames() - heard, kLong, rate());
-        EXPECT_EQ(m_ends, (Ends{{ItemPlayer::kPlaying, ItemPlayer::kStopped}}));
+        EXPECT_EQ(m_ends, (Ends { { ItemPlayer::kPlaying, ItemPlayer::kStopped } }));
         m_ends.clear();
     }
 }
@@ -147,11 +149,11 @@ TEST_F(SdlItemPlayerTest, NaturalEndNotifiesOnceOnTheUiThreadAndPlayStartsAgain)
     ASSERT_TRUE(pumpUntilEnded());
     ASSERT_TRUE(pumpBuffers(m_meter, 30));
 
-    EXPECT_EQ(m_ends, (Ends{{ItemPlayer::kPlaying, ItemPlayer::kStopped}}));
-    EXPECT_EQ(m_endThreads, std::vector<std::thread::id>{std::this_thread::get_id()});
+    EXPECT_EQ(m_ends, (Ends { { ItemPlayer::kPlaying, ItemPlayer::kStopped } }));
+    EXPECT_EQ(m_endThreads, std::vector<std::thread::id> { std::this_thread::get_id() });
     EXPECT_EQ(m_player->playState(), ItemPlayer::kStopped);
     EXPECT_EQ(m_player->currentPosition(), 0.0);
-    EXPECT_EQ(log.lines(), (std::vector<std::string>{"player.load " + path, "player.play " + path, "player.end " + path}));
+    EXPECT_EQ(log.lines(), (std::vector<std::string> { "player.load " + path, "player.play " + path, "player.end " + path }));
 
     // After the end, play starts from the beginning: the whole clip sounds again.
     m_player->play();
@@ -161,7 +163,7 @@ TEST_F(SdlItemPlayerTest, NaturalEndNotifiesOnceOnTheUiThreadAndPlayStartsAgain)
 
 TEST_F(SdlItemPlayerTest, PlayCountSetsHowOftenTheClipSounds)
 {
-    for (const int count : {1, 3}) {
+    for (const int count : { 1, 3 }) {
         SCOPED_TRACE(count);
         m_ends.clear();
         m_player->setFileName(clip("tone-400ms.mp3", "count" + std::to_string(count) + ".mp3"));
@@ -202,7 +204,7 @@ TEST_F(SdlItemPlayerTest, LoadingTheSamePathAgainStartsFromTheBeginning)
     m_player->play();
     ASSERT_TRUE(pumpUntilEnded());
     EXPECT_SOUNDED_SECONDS(m_meter.soundingFrames() - before, kLong, rate());
-    EXPECT_EQ(m_ends, (Ends{{ItemPlayer::kPlaying, ItemPlayer::kStopped}}));
+    EXPECT_EQ(m_ends, (Ends { { ItemPlayer::kPlaying, ItemPlayer::kStopped } }));
 }
 
 TEST_F(SdlItemPlayerTest, ClipThatCannotBePlayedEndsAtOnceAfterTheCall)
@@ -213,9 +215,9 @@ TEST_F(SdlItemPlayerTest, ClipThatCannotBePlayedEndsAtOnceAfterTheCall)
         const char* name;
         std::string path;
     } cases[] = {
-        {"missing", path("no such clip.mp3")},
-        {"not audio", path("text.mp3")},
-        {"empty", path("empty.mp3")},
+        { "missing", path("no such clip.mp3") },
+        { "not audio", path("text.mp3") },
+        { "empty", path("empty.mp3") },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -229,7 +231,7 @@ TEST_F(SdlItemPlayerTest, ClipThatCannotBePlayedEndsAtOnceAfterTheCall)
         EXPECT_TRUE(m_ends.empty()); // reported asynchronously, never inside the call
         ASSERT_TRUE(pumpUntilEnded());
         ASSERT_TRUE(pumpBuffers(m_meter, 5));
-        EXPECT_EQ(m_ends, (Ends{{ItemPlayer::kPlaying, ItemPlayer::kStopped}}));
+        EXPECT_EQ(m_ends, (Ends { { ItemPlayer::kPlaying, ItemPlayer::kStopped } }));
         EXPECT_EQ(m_player->playState(), ItemPlayer::kStopped);
         EXPECT_EQ(m_meter.soundingFrames(), 0);
         EXPECT_THAT(log.lines(),
@@ -261,7 +263,7 @@ TEST_F(SdlItemPlayerTest, HaltCancelsAnEndNotYetDelivered)
     m_player->play();
     ASSERT_TRUE(pumpUntilEnded());
     EXPECT_SOUNDED_SECONDS(m_meter.soundingFrames() - before, kShort, rate());
-    EXPECT_EQ(m_ends, (Ends{{ItemPlayer::kPlaying, ItemPlayer::kStopped}}));
+    EXPECT_EQ(m_ends, (Ends { { ItemPlayer::kPlaying, ItemPlayer::kStopped } }));
     m_ends.clear();
 
     SCOPED_TRACE("a clip that cannot be played");
@@ -282,8 +284,9 @@ TEST_F(SdlItemPlayerTest, LogsEveryCallWithTheFullPath)
     m_player->hold();
     m_player->play();
     m_player->halt();
-    EXPECT_EQ(log.lines(), (std::vector<std::string>{"player.load " + path, "player.play " + path, "player.hold " + path,
-                               "player.play " + path, "player.halt " + path}));
+    EXPECT_EQ(log.lines(),
+        (std::vector<std::string> {
+            "player.load " + path, "player.play " + path, "player.hold " + path, "player.play " + path, "player.halt " + path }));
 }
 
 } // namespace

@@ -13,9 +13,9 @@ using namespace audiotest;
 using platform::Error;
 using Mode = platform::RecordingDevice::Mode;
 
-constexpr int kRate = 22050;         // the recording file's format: mono, 16 bits
+constexpr int kRate = 22050; // the recording file's format: mono, 16 bits
 constexpr int kBytesPerSecond = 44100;
-constexpr int kInputFrames = 11025;  // half a second of tone, then the driver gives silence
+constexpr int kInputFrames = 11025; // half a second of tone, then the driver gives silence
 
 class SdlRecordingDeviceTest : public DiskAudioTest {
 protected:
@@ -30,7 +30,7 @@ protected:
 
     platform::SdlRecordingDevice& start(int maxTakeMilliseconds = platform::SdlRecordingDevice::kDefaultMaxTakeMilliseconds)
     {
-        startAudio(platform::SdlAudio::Options{512, maxTakeMilliseconds});
+        startAudio(platform::SdlAudio::Options { 512, maxTakeMilliseconds });
         m_recorder = m_audio->createRecordingDevice();
         return *m_recorder;
     }
@@ -101,7 +101,7 @@ TEST_F(SdlRecordingDeviceTest, BoundStopsTheTakeAsStopWould)
     LogRecorder log;
     // The second take goes on reading the input where the first stopped: other samples.
     std::string previous;
-    for (const char* round : {"first take", "a new take from the start replaces it"}) {
+    for (const char* round : { "first take", "a new take from the start replaces it" }) {
         SCOPED_TRACE(round);
         ASSERT_TRUE(recorder.command("Prev").ok());
         ASSERT_TRUE(recorder.command("Record").ok());
@@ -115,8 +115,8 @@ TEST_F(SdlRecordingDeviceTest, BoundStopsTheTakeAsStopWould)
         EXPECT_EQ(recorder.length(), 300);
     }
     EXPECT_EQ(log.linesOf("record.command"),
-        (std::vector<std::string>{"record.command Prev: ok", "record.command Record: ok", "record.command Stop: ok",
-            "record.command Prev: ok", "record.command Record: ok", "record.command Stop: ok"}));
+        (std::vector<std::string> { "record.command Prev: ok", "record.command Record: ok", "record.command Stop: ok",
+            "record.command Prev: ok", "record.command Record: ok", "record.command Stop: ok" }));
     EXPECT_EQ(log.linesOf("record.bound").size(), 2u);
 }
 
@@ -126,9 +126,9 @@ TEST_F(SdlRecordingDeviceTest, RecordsInTheFormatOfTheFile)
         int rate, channels, bits;
         std::size_t bytesIn200ms;
     } cases[] = {
-        {22050, 1, 16, 8820},
-        {8000, 1, 8, 1600},
-        {44100, 2, 16, 35280},
+        { 22050, 1, 16, 8820 },
+        { 8000, 1, 8, 1600 },
+        { 44100, 2, 16, 35280 },
     };
     auto& recorder = start(200);
     for (const auto& c : cases) {
@@ -158,11 +158,11 @@ TEST_F(SdlRecordingDeviceTest, OpenFailsClearlyAndLaterCommandsFailHarmlessly)
         std::string deviceType;
         Error::Code code;
     } cases[] = {
-        {"missing file", path("Recorder missing.wav"), "WaveAudio", Error::Code::NotFound},
-        {"random bytes", path("random.wav"), "WaveAudio", Error::Code::BadFormat},
-        {"header cut short", path("short.wav"), "WaveAudio", Error::Code::BadFormat},
-        {"a folder", path("folder.wav"), "WaveAudio", Error::Code::Unreadable},
-        {"another device type", path("good.wav"), "Sequencer", Error::Code::Unsupported},
+        { "missing file", path("Recorder missing.wav"), "WaveAudio", Error::Code::NotFound },
+        { "random bytes", path("random.wav"), "WaveAudio", Error::Code::BadFormat },
+        { "header cut short", path("short.wav"), "WaveAudio", Error::Code::BadFormat },
+        { "a folder", path("folder.wav"), "WaveAudio", Error::Code::Unreadable },
+        { "another device type", path("good.wav"), "Sequencer", Error::Code::Unsupported },
     };
     auto& recorder = start();
     for (const auto& c : cases) {
@@ -173,7 +173,7 @@ TEST_F(SdlRecordingDeviceTest, OpenFailsClearlyAndLaterCommandsFailHarmlessly)
         EXPECT_EQ(opened.error().code, c.code);
         EXPECT_THAT(opened.error().message, testing::HasSubstr(c.code == Error::Code::Unsupported ? c.deviceType : c.file));
         EXPECT_EQ(recorder.mode(), Mode::NotOpen);
-        for (const char* command : {"Prev", "Record", "Stop", "Play"}) {
+        for (const char* command : { "Prev", "Record", "Stop", "Play" }) {
             SCOPED_TRACE(command);
             const platform::Status done = recorder.command(command);
             ASSERT_FALSE(done.ok());
