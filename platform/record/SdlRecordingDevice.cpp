@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <new>
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
@@ -163,6 +164,11 @@ Status SdlRecordingDevice::record()
         m_take.resize(static_cast<std::size_t>(m_positionBytes)); // what follows the position is replaced
         if (static_cast<std::int64_t>(m_take.size()) >= m_maxBytes)
             return success(); // already at the bound: nothing more fits
+        try {
+            m_take.reserve(static_cast<std::size_t>(m_maxBytes)); // the capture thread never reallocates
+        } catch (const std::bad_alloc&) {
+            // then the take grows as it goes
+        }
         m_capturing = true;
     }
     m_full = false;
