@@ -27,7 +27,7 @@ struct AudioBackends {
 // (with SDL's signal handlers off) and builds the real back ends on it. Make it on the UI
 // thread, after the Qt application object; the back ends report to that thread.
 //
-// The back ends keep the audio session open as long as any of them lives, so they may
+// The back ends keep the mixer open as long as any of them lives, so they may
 // outlive this object. Only one item player should exist at a time (the mixer has one music
 // stream and one finished hook; a newer player takes them over).
 //

@@ -21,7 +21,7 @@ class SdlMixer;
 // hook that Mix_HaltMusic itself fires, and a natural end that raced a halt, are never
 // reported.
 //
-// Without a sound device the session runs on SDL's silent driver: clips still decode, keep
+// Without a sound device the mixer runs on SDL's silent driver: clips still decode, keep
 // their durations and positions, and end after their real length, so the study modes step
 // through as they would with sound.
 //

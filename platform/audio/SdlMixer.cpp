@@ -13,10 +13,10 @@ namespace {
 // Written on the UI thread while no hook is installed; read by the hooks.
 SdlMixer* s_live = nullptr;
 
-std::weak_ptr<SdlMixer>& liveSession()
+std::weak_ptr<SdlMixer>& openMixer()
 {
-    static std::weak_ptr<SdlMixer> session;
-    return session;
+    static std::weak_ptr<SdlMixer> mixer;
+    return mixer;
 }
 
 constexpr int kWantedFrequency = 44100;
@@ -27,11 +27,11 @@ constexpr int kMixChannels = 8;
 
 std::shared_ptr<SdlMixer> SdlMixer::acquire(const Options& options)
 {
-    if (auto session = liveSession().lock())
-        return session;
-    std::shared_ptr<SdlMixer> session(new SdlMixer(options));
-    liveSession() = session;
-    return session;
+    if (auto mixer = openMixer().lock())
+        return mixer;
+    std::shared_ptr<SdlMixer> mixer(new SdlMixer(options));
+    openMixer() = mixer;
+    return mixer;
 }
 
 SdlMixer::SdlMixer(const Options& options)

@@ -8,13 +8,13 @@
 
 namespace platform {
 
-// The process's one SDL audio session: SDL's audio subsystem and SDL_mixer's output, opened
+// The process's one SDL mixer: SDL's audio subsystem and SDL_mixer's output, opened
 // once and shared by the item player, the effect player and the recorder (each keeps the
-// session alive while it exists). It owns SDL_mixer's global hooks and hands them on.
+// mixer open while it exists). It owns SDL_mixer's global hooks and hands them on.
 //
 // Opening: SDL may not install signal handlers (SIGINT and SIGTERM keep ending the program).
 // The output is 16-bit signed samples, 44.1 kHz stereo asked for, whatever rate and channel
-// count the device grants. When no device can be opened the session opens SDL's dummy driver
+// count the device grants. When no device can be opened the mixer opens on SDL's dummy driver
 // instead: everything runs in real time and nothing is heard; this is said once, on stderr and
 // in the action log ("audio.silent"). Only if even that fails is the mixer closed (isOpen()
 // false) and the back ends treat every clip as unplayable.
@@ -29,7 +29,7 @@ public:
     static constexpr int kEffectChannel = 0;
     static constexpr int kTakeChannel = 1;
 
-    // The live session, or a new one opened with OPTIONS (ignored while one is alive).
+    // The mixer that is open, or a new one opened with OPTIONS (ignored while one is alive).
     // UI thread only.
     static std::shared_ptr<SdlMixer> acquire(const Options& options);
     ~SdlMixer();

@@ -24,7 +24,7 @@ class SdlMixer;
 // from the UI thread right after). Play-back converts the rest of the take to the mixer's
 // format and follows the samples the mixer has taken from it.
 //
-// Without a real sound device (the session runs silently) "open" fails: a recording of
+// Without a real sound device (the mixer runs silently) "open" fails: a recording of
 // silence would only pretend to work. UI thread only, apart from the capture callback.
 //
 // Action log: "record.command" for every command with its outcome, e.g.

@@ -30,7 +30,7 @@ TEST(SdlAudio, RunsSilentlyWithoutAnyDevice)
 
     testing::internal::CaptureStderr();
     platform::SdlAudio audio;
-    platform::SdlAudio again; // the same session: nothing said twice
+    platform::SdlAudio again; // the same mixer: nothing said twice
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_FALSE(audio.hasSound());
     EXPECT_THAT(said, testing::HasSubstr("running without sound"));
