@@ -10,16 +10,25 @@ namespace platform {
 // States (the numbers the lesson window reads): 0 stopped, 1 held (paused), 2 playing.
 // - setFileName loads a clip in place of any earlier one (halting it silently); no sound.
 //   Its duration is known as soon as it returns (0 for a clip that cannot be played).
+//   Setting the path that is already loaded loads it again: the next play starts at the
+//   beginning, whatever was held.
 // - play sounds from the current position: a new clip's start, a held position, or the
-//   beginning after a natural end. With play count 1 the clip sounds once; 0 repeats it
-//   without end.
-// - hold stops the sound at the current position; the state reads 1, never stopped.
+//   beginning after a natural end or a halt. Play while playing changes nothing. With play
+//   count 1 the clip sounds once; N sounds it N times in a row; 0 repeats it without end (the
+//   design value, so callers set 1). The count is read when a play starts from the stopped
+//   state.
+// - hold stops the sound at the current position; the state reads 1, never stopped. Hold
+//   while stopped changes nothing.
 // - halt stops the sound; the state reads 0. A halt is not the end of a clip: it raises no
 //   notification and cancels any end notification not yet delivered.
 // - The play-state notification (old, new state) is delivered on the user-interface thread
-//   after the call that caused it has returned. It is raised when a clip ends by itself and
-//   when play is asked of a clip that cannot be played (missing or undecodable file), which
-//   counts as an immediate end; the new state is then 0.
+//   after the call that caused it has returned. It is raised only when a play ends: when the
+//   clip ends by itself, and when play is asked of a clip that cannot be played (missing or
+//   undecodable file), which counts as an immediate end. The new state is then 0 and the old
+//   one what the state read just before (2, or 1 after a hold that came too late). Until the
+//   notification is delivered the state keeps reading what it read before, so a handler that
+//   reads playState() sees 0 exactly when it handles the end.
+// - currentPosition is 0 while stopped.
 class ItemPlayer {
 public:
     enum State { kStopped = 0, kHeld = 1, kPlaying = 2 };
@@ -31,7 +40,7 @@ public:
     virtual void play() = 0;
     virtual void hold() = 0;
     virtual void halt() = 0;
-    virtual void setPlayCount(int count) = 0;
+    virtual void setPlayCount(int count) = 0; // below 0 reads as 0 (endless)
     virtual int playCount() const = 0;
     virtual double currentPosition() const = 0; // seconds into the clip
     virtual double duration() const = 0;        // seconds; 0 when no playable clip is loaded
