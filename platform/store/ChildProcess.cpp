@@ -4,10 +4,13 @@
 #include <csignal>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/mman.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -53,7 +56,7 @@ std::size_t dataBytesNow()
     return kib * 1024;
 }
 
-[[noreturn]] void childMain(int fd, const std::function<std::string()>& work, std::size_t memoryHeadroom)
+[[noreturn]] void childMain(int resultFd, const std::function<std::string()>& work, std::size_t memoryHeadroom)
 {
     const rlimit noCore{0, 0};
     ::setrlimit(RLIMIT_CORE, &noCore);
@@ -65,8 +68,8 @@ std::size_t dataBytesNow()
     }
     for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGPIPE})
         std::signal(sig, SIG_DFL);
-    // The pipe is the child's only output: what the work prints (libmdb dumps pages on some
-    // damage) must not mix with this program's own output.
+    // The result file is the child's only output: what the work prints (libmdb dumps pages on
+    // some damage) must not mix with this program's own output.
     const int devNull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     if (devNull >= 0) {
         ::dup2(devNull, STDOUT_FILENO);
@@ -80,14 +83,15 @@ std::size_t dataBytesNow()
     }
     // The length first, so that a result cut short by a crash is never taken for a whole one.
     const std::uint64_t size = bytes.size();
-    const bool written = writeAll(fd, reinterpret_cast<const char*>(&size), sizeof size) && writeAll(fd, bytes.data(), bytes.size());
+    const bool written = writeAll(resultFd, reinterpret_cast<const char*>(&size), sizeof size) && writeAll(resultFd, bytes.data(), bytes.size());
     ::_exit(written ? 0 : 4);
 }
 
-// Reads FD until its end or DEADLINE; returns false on timeout.
-bool readUntilEnd(int fd, std::string& into, std::chrono::steady_clock::time_point deadline)
+// Waits until every write end of FD is closed (the child has ended) or DEADLINE passes;
+// returns false on timeout.
+bool waitForEnd(int fd, std::chrono::steady_clock::time_point deadline)
 {
-    char buffer[65536];
+    char buffer[256];
     for (;;) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         pollfd p{fd, POLLIN, 0};
@@ -101,8 +105,28 @@ bool readUntilEnd(int fd, std::string& into, std::chrono::steady_clock::time_poi
             continue;
         if (n <= 0)
             return true;
-        into.append(buffer, static_cast<std::size_t>(n));
     }
+}
+
+// The whole content of FD, read from its start.
+std::string readAll(int fd)
+{
+    std::string bytes;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || st.st_size <= 0)
+        return bytes;
+    bytes.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    return bytes;
 }
 
 // Waits for PID; STATUS is left as -1 when it cannot be known (children reaped elsewhere).
@@ -121,9 +145,17 @@ int reap(pid_t pid)
 ChildOutcome runInChild(const std::function<std::string()>& work, std::chrono::milliseconds timeout, std::size_t memoryHeadroom)
 {
     ChildOutcome outcome;
+    // The result goes into a file in memory, written in one go with no reader to wait for;
+    // the pipe only tells when the child has ended (its end closes when the child does).
+    const int resultFd = ::memfd_create("child-result", MFD_CLOEXEC);
+    if (resultFd < 0) {
+        outcome.why = std::string("no memory file: ") + std::strerror(errno);
+        return outcome;
+    }
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) {
         outcome.why = std::string("no pipe: ") + std::strerror(errno);
+        ::close(resultFd);
         return outcome;
     }
     const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -132,30 +164,34 @@ ChildOutcome runInChild(const std::function<std::string()>& work, std::chrono::m
         outcome.why = std::string("no child process: ") + std::strerror(errno);
         ::close(fds[0]);
         ::close(fds[1]);
+        ::close(resultFd);
         return outcome;
     }
     if (pid == 0) {
         ::close(fds[0]);
-        childMain(fds[1], work, memoryHeadroom);
+        childMain(resultFd, work, memoryHeadroom);
     }
     ::close(fds[1]);
-    std::string received;
-    const bool ended = readUntilEnd(fds[0], received, deadline);
+    const bool ended = waitForEnd(fds[0], deadline);
     ::close(fds[0]);
     if (!ended) {
         ::kill(pid, SIGKILL);
         reap(pid);
+        ::close(resultFd);
         outcome.kind = ChildOutcome::Kind::TimedOut;
         return outcome;
     }
     const int status = reap(pid);
+    std::string received = readAll(resultFd);
+    ::close(resultFd);
     std::uint64_t size = 0;
     const bool whole = received.size() >= sizeof size
         && (std::memcpy(&size, received.data(), sizeof size), received.size() - sizeof size == size);
     const bool exitedWell = status == -1 || (WIFEXITED(status) && WEXITSTATUS(status) == 0);
     if (whole && exitedWell) {
         outcome.kind = ChildOutcome::Kind::Finished;
-        outcome.bytes = received.substr(sizeof size);
+        received.erase(0, sizeof size);
+        outcome.bytes = std::move(received);
         return outcome;
     }
     outcome.kind = ChildOutcome::Kind::Crashed;

@@ -24,8 +24,8 @@ struct ChildOutcome {
 // Runs WORK in a child process forked from this one and hands back the bytes it returned, so
 // that a crash, a hang or a leak inside WORK cannot touch this process. The child gets a copy
 // of this process's memory, runs only WORK (no other thread of this process exists in it, so
-// WORK must not wait on one), writes its result into a pipe and ends with _exit: no exit
-// handler, destructor or stdio flush of this process runs in it. Core dumps are off and the
+// WORK must not wait on one), writes its result into a file in memory and ends with _exit: no
+// exit handler, destructor or stdio flush of this process runs in it. Core dumps are off and the
 // crash signals have their default action in the child, so a crash leaves no file behind; its
 // standard output goes to /dev/null (its standard error stays, for diagnosis).
 // The child is killed when it has not finished after TIMEOUT (0 ms: it must already be done

@@ -186,6 +186,10 @@ std::string encodeRows(const Result<std::vector<LessonRow>>& result)
         putText(out, result.error().message);
         return out;
     }
+    std::size_t size = 1 + 4;
+    for (const LessonRow& row : result.value())
+        size += 16 + row.jp.size() + row.cn.size() + row.sound.size() + row.fy.size();
+    out.reserve(size);
     out += 'R';
     putU32(out, result.value().size());
     for (const LessonRow& row : result.value()) {
