@@ -25,7 +25,8 @@ struct ChildOutcome {
 // that a crash, a hang or a leak inside WORK cannot touch this process. The child gets a copy
 // of this process's memory, runs only WORK (no other thread of this process exists in it, so
 // WORK must not wait on one), writes its result into a file in memory and ends with _exit: no
-// exit handler, destructor or stdio flush of this process runs in it. Core dumps are off and the
+// exit handler, destructor or stdio flush of this process runs in it, even when WORK calls
+// exit(). Core dumps are off and the
 // crash signals have their default action in the child, so a crash leaves no file behind; its
 // standard output goes to /dev/null (its standard error stays, for diagnosis).
 // The child is killed when it has not finished after TIMEOUT (0 ms: it must already be done
