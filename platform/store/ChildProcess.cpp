@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -75,6 +76,16 @@ std::size_t dataBytesNow()
     if (devNull >= 0) {
         ::dup2(devNull, STDOUT_FILENO);
         ::close(devNull);
+    }
+    // Fresh stdio streams: another thread may have held the lock of stdout or stderr at the
+    // fork, and in the child nobody would ever release it.
+    if (std::FILE* out = std::fopen("/dev/null", "w"))
+        stdout = out;
+    if (const int errFd = ::dup(STDERR_FILENO); errFd >= 0) {
+        if (std::FILE* err = ::fdopen(errFd, "w")) {
+            std::setvbuf(err, nullptr, _IONBF, 0);
+            stderr = err;
+        }
     }
     // Libraries end the process with exit() on some errors (libmdb does on a short page).
     // The exit handlers and static destructors registered so far belong to this program's
