@@ -41,7 +41,7 @@ Result<std::vector<LessonRow>> MdbLessonSource::read(const std::string& table, c
         return readLessonRowsWithMdb(m_path, table, m_options.columns, id);
 
     const ChildOutcome outcome = runInChild(
-            [&] { return encodeRows(readLessonRowsWithMdb(m_path, table, m_options.columns, id)); }, m_options.timeout,
+            [&] { return readLessonRowsEncoded(m_path, table, m_options.columns, id); }, m_options.timeout,
             m_options.memoryLimit);
     switch (outcome.kind) {
     case ChildOutcome::Kind::Finished:

@@ -91,8 +91,8 @@ MdbCatalogEntry* findTable(MdbHandle* mdb, const std::string& name)
 
 } // namespace
 
-Result<std::vector<LessonRow>> readLessonRowsWithMdb(
-        const std::string& path, const std::string& table, const LessonColumns& names, const std::string& id)
+Status scanLessonRowsWithMdb(const std::string& path, const std::string& table, const LessonColumns& names,
+        const std::string& id, const std::function<void(LessonRow&&)>& sink)
 {
     std::unique_ptr<MdbHandle, HandleCloser> mdb(mdb_open(path.c_str(), MDB_NOFLAGS));
     if (!mdb)
@@ -123,14 +123,23 @@ Result<std::vector<LessonRow>> readLessonRowsWithMdb(
         columns[k].attach(def.get(), found, bound);
     }
 
-    std::vector<LessonRow> rows;
     mdb_rewind_table(def.get());
     while (mdb_fetch_row(def.get())) {
         if (columns[0].text(mdb.get()) != id)
             continue;
-        rows.push_back(LessonRow{columns[1].text(mdb.get()), columns[2].text(mdb.get()), columns[3].text(mdb.get()),
+        sink(LessonRow{columns[1].text(mdb.get()), columns[2].text(mdb.get()), columns[3].text(mdb.get()),
                 columns[4].text(mdb.get())});
     }
+    return success();
+}
+
+Result<std::vector<LessonRow>> readLessonRowsWithMdb(
+        const std::string& path, const std::string& table, const LessonColumns& columns, const std::string& id)
+{
+    std::vector<LessonRow> rows;
+    Status scanned = scanLessonRowsWithMdb(path, table, columns, id, [&](LessonRow&& row) { rows.push_back(std::move(row)); });
+    if (!scanned)
+        return scanned.error();
     return rows;
 }
 
@@ -177,27 +186,28 @@ private:
 
 } // namespace
 
-std::string encodeRows(const Result<std::vector<LessonRow>>& result)
+std::string readLessonRowsEncoded(
+        const std::string& path, const std::string& table, const LessonColumns& columns, const std::string& id)
 {
-    std::string out;
-    if (!result) {
-        out += 'E';
-        putU32(out, static_cast<std::size_t>(result.error().code));
-        putText(out, result.error().message);
-        return out;
-    }
-    std::size_t size = 1 + 4;
-    for (const LessonRow& row : result.value())
-        size += 16 + row.jp.size() + row.cn.size() + row.sound.size() + row.fy.size();
-    out.reserve(size);
-    out += 'R';
-    putU32(out, result.value().size());
-    for (const LessonRow& row : result.value()) {
+    // "R", the row count, then four length-prefixed texts per row; or "E", the code, the text.
+    std::string out = "R";
+    putU32(out, 0);
+    std::size_t count = 0;
+    const Status scanned = scanLessonRowsWithMdb(path, table, columns, id, [&](LessonRow&& row) {
         putText(out, row.jp);
         putText(out, row.cn);
         putText(out, row.sound);
         putText(out, row.fy);
+        ++count;
+    });
+    if (!scanned) {
+        out = "E";
+        putU32(out, static_cast<std::size_t>(scanned.error().code));
+        putText(out, scanned.error().message);
+        return out;
     }
+    const auto n = static_cast<std::uint32_t>(count);
+    std::memcpy(out.data() + 1, &n, sizeof n);
     return out;
 }
 

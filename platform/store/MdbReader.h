@@ -4,6 +4,7 @@
 #include "platform/store/LessonSource.h"
 #include "platform/store/MdbLessonSource.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,9 +24,17 @@ namespace platform {
 Result<std::vector<LessonRow>> readLessonRowsWithMdb(
         const std::string& path, const std::string& table, const LessonColumns& columns, const std::string& id);
 
-// The rows or the error as bytes, and back, to cross from a child process (see ChildProcess.h).
-// Decoding gives nothing for bytes that are not a whole encoded result.
-std::string encodeRows(const Result<std::vector<LessonRow>>& result);
+// The same read, giving each kept row to SINK as it is found (in stored order) instead of
+// collecting them; returns the error that stopped the scan, if any (rows given before it stay
+// given).
+Status scanLessonRowsWithMdb(const std::string& path, const std::string& table, const LessonColumns& columns,
+        const std::string& id, const std::function<void(LessonRow&&)>& sink);
+
+// The same read, with the rows or the error encoded as bytes to cross from a child process
+// (see ChildProcess.h); decodeRows turns them back. Decoding gives nothing for bytes that are
+// not a whole encoded result.
+std::string readLessonRowsEncoded(
+        const std::string& path, const std::string& table, const LessonColumns& columns, const std::string& id);
 std::optional<Result<std::vector<LessonRow>>> decodeRows(std::string_view bytes);
 
 } // namespace platform
