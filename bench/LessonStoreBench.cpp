@@ -62,16 +62,26 @@ std::optional<LessonFile> largeLessonFile()
     for (std::string s; std::getline(names, s, ',');)
         n.push_back(s);
     if (n.size() == 5)
-        file.columns = {n[0], n[1], n[2], n[3], n[4]};
+        file.columns = { n[0], n[1], n[2], n[3], n[4] };
     return file;
 }
 
-std::string fixture(const std::string& name) { return env("FIXTURES_DIR", BENCH_FIXTURES_DIR) + "/" + name; }
+std::string fixture(const std::string& name)
+{
+    return env("FIXTURES_DIR", BENCH_FIXTURES_DIR) + "/" + name;
+}
 
 // 512 rows on four data pages: the fixture with the most rows.
-LessonFile agents() { return {fixture("jackcess_compIndexTestV2000.mdb"), "Table1", {"RS_AGENTE", "DC_AGENTE", "RS_AGENTE", "CD_AGENTE", "DC_AGENTE"}, "abc"}; }
+LessonFile agents()
+{
+    return { fixture("jackcess_compIndexTestV2000.mdb"), "Table1", { "RS_AGENTE", "DC_AGENTE", "RS_AGENTE", "CD_AGENTE", "DC_AGENTE" },
+        "abc" };
+}
 // 15 tables in 2 MiB: the fixture with the largest catalog.
-LessonFile persons() { return {fixture("linq2db_TestData.mdb"), "Person", {"Gender", "FirstName", "LastName", "MiddleName", "PersonID"}, "M"}; }
+LessonFile persons()
+{
+    return { fixture("linq2db_TestData.mdb"), "Person", { "Gender", "FirstName", "LastName", "MiddleName", "PersonID" }, "M" };
+}
 
 std::vector<char>& ballast()
 {
@@ -159,9 +169,9 @@ void registerAll()
         const char* name;
         LessonFile file;
     };
-    std::vector<Named> files = {{"512 rows", agents()}, {"2 MiB catalog", persons()}};
+    std::vector<Named> files = { { "512 rows", agents() }, { "2 MiB catalog", persons() } };
     if (auto large = largeLessonFile())
-        files.push_back({"100k-row file", *large});
+        files.push_back({ "100k-row file", *large });
     for (const Named& f : files) {
         const std::string base = std::string("LessonQuery/") + f.name;
         RegisterBenchmark((base + "/isolated").c_str(), query, f.file, true, false)->UseRealTime()->Unit(ms);

@@ -45,11 +45,11 @@ struct Source {
 };
 
 const Source kSources[] = {
-    {"jackcess_testUnicodeCompV2003.mdb", "Table", {"ID", "Unicode", "Unicode", "ID", "Unicode"}, "5"},
-    {"jackcess_compIndexTestV2000.mdb", "Table1", {"RS_AGENTE", "DC_AGENTE", "RS_AGENTE", "CD_AGENTE", "DC_AGENTE"}, "abc"},
-    {"jackcess_overflowTestV2000.mdb", "Table1", {"data1", "data3", "data4", "data5", "data6"}, "row1col1"},
-    {"tika_testAccess2_2000.mdb", "Table1", {"ID", "ShortTextField", "PlainTextMemo", "NumberField", "YesNoField"}, "2"},
-    {"linq2db_TestData.mdb", "Person", {"Gender", "FirstName", "LastName", "MiddleName", "PersonID"}, "M"},
+    { "jackcess_testUnicodeCompV2003.mdb", "Table", { "ID", "Unicode", "Unicode", "ID", "Unicode" }, "5" },
+    { "jackcess_compIndexTestV2000.mdb", "Table1", { "RS_AGENTE", "DC_AGENTE", "RS_AGENTE", "CD_AGENTE", "DC_AGENTE" }, "abc" },
+    { "jackcess_overflowTestV2000.mdb", "Table1", { "data1", "data3", "data4", "data5", "data6" }, "row1col1" },
+    { "tika_testAccess2_2000.mdb", "Table1", { "ID", "ShortTextField", "PlainTextMemo", "NumberField", "YesNoField" }, "2" },
+    { "linq2db_TestData.mdb", "Person", { "Gender", "FirstName", "LastName", "MiddleName", "PersonID" }, "M" },
 };
 
 constexpr std::size_t kPage = 4096;
@@ -57,7 +57,7 @@ constexpr std::size_t kPage = 4096;
 std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
 }
 
 void writeFile(const std::string& path, const std::string& bytes)
@@ -67,7 +67,10 @@ void writeFile(const std::string& path, const std::string& bytes)
 
 class Damager {
 public:
-    explicit Damager(unsigned seed) : m_rng(seed) {}
+    explicit Damager(unsigned seed)
+        : m_rng(seed)
+    {
+    }
 
     std::size_t below(std::size_t n) { return n ? std::uniform_int_distribution<std::size_t>(0, n - 1)(m_rng) : 0; }
 
@@ -84,11 +87,16 @@ public:
     unsigned char damagedByte(unsigned char old)
     {
         switch (below(5)) {
-        case 0: return 0x00;
-        case 1: return 0xFF;
-        case 2: return static_cast<unsigned char>(old ^ (1u << below(8)));
-        case 3: return static_cast<unsigned char>(old + 1);
-        default: return static_cast<unsigned char>(below(256));
+        case 0:
+            return 0x00;
+        case 1:
+            return 0xFF;
+        case 2:
+            return static_cast<unsigned char>(old ^ (1u << below(8)));
+        case 3:
+            return static_cast<unsigned char>(old + 1);
+        default:
+            return static_cast<unsigned char>(below(256));
         }
     }
 
@@ -144,8 +152,8 @@ private:
     std::mt19937 m_rng;
 };
 
-const std::array<const char*, 11> kKinds = {"cut anywhere", "cut at a page", "signature", "header page", "catalog tdef", "tdef header", "tdef anywhere",
-    "data page header", "data page rows", "random place", "random pages"};
+const std::array<const char*, 11> kKinds = { "cut anywhere", "cut at a page", "signature", "header page", "catalog tdef", "tdef header",
+    "tdef anywhere", "data page header", "data page rows", "random place", "random pages" };
 
 struct Tally {
     int rows = 0, errors = 0, crashes = 0, hangs = 0, refusedByCheck = 0;
@@ -201,8 +209,8 @@ int main(int argc, char** argv)
                 ++t.refusedByCheck;
             if (bad && !keep.empty()) {
                 std::filesystem::create_directories(keep);
-                std::filesystem::copy_file(casePath, keep + "/" + std::to_string(++kept) + "-" + s.file,
-                        std::filesystem::copy_options::overwrite_existing);
+                std::filesystem::copy_file(
+                    casePath, keep + "/" + std::to_string(++kept) + "-" + s.file, std::filesystem::copy_options::overwrite_existing);
             }
 
             platform::MdbLessonSourceOptions options;
@@ -220,8 +228,8 @@ int main(int argc, char** argv)
     Tally sum;
     for (const char* kind : kKinds) {
         const Tally& t = tallies[kind];
-        std::printf("%-18s %5d %6d %6d %5d %8d %5d/%d\n", kind, t.rows, t.errors, t.crashes, t.hangs, t.refusedByCheck,
-                t.sourceSurvived, t.sourceCases);
+        std::printf("%-18s %5d %6d %6d %5d %8d %5d/%d\n", kind, t.rows, t.errors, t.crashes, t.hangs, t.refusedByCheck, t.sourceSurvived,
+            t.sourceCases);
         sum.rows += t.rows;
         sum.errors += t.errors;
         sum.crashes += t.crashes;
@@ -231,7 +239,7 @@ int main(int argc, char** argv)
         sum.sourceCases += t.sourceCases;
     }
     std::printf("%-18s %5d %6d %6d %5d %8d %5d/%d\n", "all", sum.rows, sum.errors, sum.crashes, sum.hangs, sum.refusedByCheck,
-            sum.sourceSurvived, sum.sourceCases);
+        sum.sourceSurvived, sum.sourceCases);
     std::printf("(rows/error/crash/hang: libmdb alone; refused: stopped by the header check before libmdb; "
                 "survived: lesson source calls that returned)\n");
     return 0;

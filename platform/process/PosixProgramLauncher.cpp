@@ -40,7 +40,7 @@ enum class Kind { Missing, Folder, NotExecutable, Runnable };
 
 Kind kindOf(const std::string& path)
 {
-    struct stat st {};
+    struct stat st { };
     if (::stat(path.c_str(), &st) != 0)
         return Kind::Missing;
     if (S_ISDIR(st.st_mode))
@@ -52,7 +52,7 @@ Kind kindOf(const std::string& path)
 
 Error cannotStart(Error::Code code, const std::string& path, const std::string& why)
 {
-    return Error{code, "The program " + path + " cannot be started: " + why + "."};
+    return Error { code, "The program " + path + " cannot be started: " + why + "." };
 }
 
 // Everything the forked processes need, made before the fork: after it, only calls that are
@@ -68,9 +68,9 @@ struct SpawnPlan {
     sigset_t none;
     sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
-    struct sigaction dfl {};
+    struct sigaction dfl { };
     dfl.sa_handler = SIG_DFL;
-    for (int sig : {SIGPIPE, SIGINT, SIGTERM, SIGHUP, SIGCHLD})
+    for (int sig : { SIGPIPE, SIGINT, SIGTERM, SIGHUP, SIGCHLD })
         ::sigaction(sig, &dfl, nullptr);
     const int devNull = ::open("/dev/null", O_RDONLY);
     if (devNull >= 0 && devNull != STDIN_FILENO) {
@@ -99,7 +99,7 @@ struct SpawnPlan {
 // Starts PLAN detached; returns 0 or the errno that stopped it.
 int spawnDetached(SpawnPlan& plan)
 {
-    plan.argv = {plan.program.data(), nullptr};
+    plan.argv = { plan.program.data(), nullptr };
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0)
         return errno;
@@ -125,19 +125,17 @@ int spawnDetached(SpawnPlan& plan)
     }
     ::close(fds[1]);
     int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) { }
     int error = 0;
     ssize_t got;
-    while ((got = ::read(fds[0], &error, sizeof error)) < 0 && errno == EINTR) {
-    }
+    while ((got = ::read(fds[0], &error, sizeof error)) < 0 && errno == EINTR) { }
     ::close(fds[0]);
     return got == static_cast<ssize_t>(sizeof error) ? error : 0;
 }
 
 Result<std::string> resolve(const std::string& path)
 {
-    std::vector<std::string> candidates{path};
+    std::vector<std::string> candidates { path };
     if (endsWithExe(path))
         candidates.push_back(path.substr(0, path.size() - 4));
     std::optional<Kind> found;
@@ -164,7 +162,7 @@ Status PosixProgramLauncher::start(const std::string& path)
         Result<std::string> program = resolve(path);
         if (!program)
             return program;
-        SpawnPlan plan{program.value(), folderOf(program.value()), {}};
+        SpawnPlan plan { program.value(), folderOf(program.value()), {} };
         if (const int error = spawnDetached(plan))
             return cannotStart(Error::Code::Other, path, std::strerror(error));
         return program;

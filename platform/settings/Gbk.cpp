@@ -9,13 +9,22 @@ namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD in UTF-8
 
-bool isLead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
-bool isTrail(unsigned char c) { return c >= 0x40 && c <= 0xFE && c != 0x7F; }
+bool isLead(unsigned char c)
+{
+    return c >= 0x81 && c <= 0xFE;
+}
+bool isTrail(unsigned char c)
+{
+    return c >= 0x40 && c <= 0xFE && c != 0x7F;
+}
 
 // One iconv conversion descriptor, closed when it goes out of scope.
 class Converter {
 public:
-    Converter(const char* to, const char* from) : m_cd(::iconv_open(to, from)) {}
+    Converter(const char* to, const char* from)
+        : m_cd(::iconv_open(to, from))
+    {
+    }
     ~Converter()
     {
         if (valid())
@@ -85,8 +94,8 @@ std::size_t cutPoint(std::string_view bytes, std::size_t limit)
         return bytes.size();
     std::size_t i = 0;
     while (i < limit) {
-        const bool pair = isLead(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size()
-            && isTrail(static_cast<unsigned char>(bytes[i + 1]));
+        const bool pair
+            = isLead(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() && isTrail(static_cast<unsigned char>(bytes[i + 1]));
         const std::size_t width = pair ? 2 : 1;
         if (i + width > limit)
             break;

@@ -23,7 +23,10 @@ constexpr std::size_t kValueLimit = 255; // the Windows reader's buffer of 256 b
 // Closes a file descriptor when it goes out of scope.
 class Fd {
 public:
-    explicit Fd(int fd = -1) : m_fd(fd) {}
+    explicit Fd(int fd = -1)
+        : m_fd(fd)
+    {
+    }
     ~Fd() { reset(); }
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
@@ -40,7 +43,10 @@ private:
     int m_fd;
 };
 
-std::string errnoText(int error) { return std::strerror(error); }
+std::string errnoText(int error)
+{
+    return std::strerror(error);
+}
 
 std::string folderOf(const std::string& path)
 {
@@ -70,7 +76,7 @@ FileBytes readBytes(const std::string& path, std::size_t limit)
         return result;
     }
     result.exists = true;
-    struct stat st {};
+    struct stat st { };
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
         result.error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         return result;
@@ -97,11 +103,14 @@ FileBytes readBytes(const std::string& path, std::size_t limit)
     return result;
 }
 
-bool hasWriteBit(const struct stat& st) { return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0; }
+bool hasWriteBit(const struct stat& st)
+{
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+}
 
 Error writeError(const std::string& path, const std::string& why)
 {
-    return Error{Error::Code::WriteFailed, "The settings file " + path + " could not be written: " + why + "."};
+    return Error { Error::Code::WriteFailed, "The settings file " + path + " could not be written: " + why + "." };
 }
 
 bool writeAll(int fd, std::string_view bytes)
@@ -136,7 +145,7 @@ std::optional<std::string> badName(std::string_view name, char forbidden)
 // Makes the folder of the file when only that last folder is missing.
 Status ensureFolder(const std::string& path, const std::string& folder)
 {
-    struct stat st {};
+    struct stat st { };
     if (::stat(folder.c_str(), &st) == 0) {
         if (!S_ISDIR(st.st_mode))
             return writeError(path, folder + " is not a folder");
@@ -183,7 +192,10 @@ std::string describe(std::string_view section, std::string_view key, std::string
 
 } // namespace
 
-IniProfileFile::IniProfileFile(std::string path) : m_path(std::move(path)) {}
+IniProfileFile::IniProfileFile(std::string path)
+    : m_path(std::move(path))
+{
+}
 
 std::string IniProfileFile::read(std::string_view section, std::string_view key, std::string_view fallback) const
 {
@@ -236,7 +248,7 @@ Status IniProfileFile::write(std::string_view section, std::string_view key, std
         const std::string folder = folderOf(target);
         if (Status made = ensureFolder(m_path, folder); !made)
             return made;
-        struct stat dirStat {};
+        struct stat dirStat { };
         if (::stat(folder.c_str(), &dirStat) != 0)
             return writeError(m_path, "its folder cannot be examined (" + errnoText(errno) + ")");
         if (!hasWriteBit(dirStat) || ::access(folder.c_str(), W_OK) != 0)
@@ -244,7 +256,7 @@ Status IniProfileFile::write(std::string_view section, std::string_view key, std
 
         mode_t mode = 0644; // a new file: readable by all, as the siblings expect
         std::string old;
-        struct stat fileStat {};
+        struct stat fileStat { };
         if (::stat(target.c_str(), &fileStat) == 0) {
             if (!S_ISREG(fileStat.st_mode))
                 return writeError(m_path, "it is not a regular file");
@@ -263,8 +275,8 @@ Status IniProfileFile::write(std::string_view section, std::string_view key, std
         return replaceAtomically(target, folder, ini::withValue(old, *gbkSection, *gbkKey, *gbkValue), mode);
     };
     Status result = attempt();
-    actionlog::write("settings.write", describe(section, key, value) + " in " + m_path + ": "
-            + (result ? std::string("ok") : "failed: " + result.error().message));
+    actionlog::write("settings.write",
+        describe(section, key, value) + " in " + m_path + ": " + (result ? std::string("ok") : "failed: " + result.error().message));
     return result;
 }
 

@@ -17,32 +17,38 @@ std::string_view trimmed(std::string_view s)
     return s;
 }
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // One line of the file, as offsets into its text.
 struct Line {
     enum class Kind { Section, Key, Other };
     Kind kind = Kind::Other;
-    std::size_t begin = 0;      // first byte
+    std::size_t begin = 0; // first byte
     std::size_t contentEnd = 0; // end of the line without its break ("\n" or "\r\n")
-    std::size_t next = 0;       // first byte of the next line
+    std::size_t next = 0; // first byte of the next line
     bool hasBreak = false;
     bool isBlank = true;
-    std::string_view name;      // section or key name, trimmed
-    std::string_view value;     // key lines: the value, trimmed
+    std::string_view name; // section or key name, trimmed
+    std::string_view value; // key lines: the value, trimmed
     std::size_t valueStart = 0; // key lines: first byte after '=' and the blanks after it
 };
 
 // Walks the lines of a text one at a time (a huge file never becomes a huge list).
 class LineReader {
 public:
-    explicit LineReader(std::string_view text) : m_text(text) {}
+    explicit LineReader(std::string_view text)
+        : m_text(text)
+    {
+    }
 
     bool next(Line& line)
     {
         if (m_pos >= m_text.size())
             return false;
-        line = Line{};
+        line = Line {};
         line.begin = m_pos;
         const std::size_t newline = m_text.find('\n', m_pos);
         line.hasBreak = newline != std::string_view::npos;
@@ -107,8 +113,8 @@ std::string_view lineBreakOf(std::string_view text)
 struct SectionPlace {
     bool found = false;
     bool hasKey = false;
-    Line key;              // the first line of the key, when present
-    Line lastContent;      // the last non-blank line of the section (its header at least)
+    Line key; // the first line of the key, when present
+    Line lastContent; // the last non-blank line of the section (its header at least)
 };
 
 SectionPlace locate(std::string_view text, std::string_view section, std::string_view key)

@@ -60,15 +60,15 @@ std::size_t dataBytesNow()
 
 [[noreturn]] void childMain(int resultFd, const std::function<std::string()>& work, std::size_t memoryHeadroom)
 {
-    const rlimit noCore{0, 0};
+    const rlimit noCore { 0, 0 };
     ::setrlimit(RLIMIT_CORE, &noCore);
     if (memoryHeadroom > 0) {
         if (const std::size_t now = dataBytesNow()) {
-            const rlimit data{now + memoryHeadroom, now + memoryHeadroom};
+            const rlimit data { now + memoryHeadroom, now + memoryHeadroom };
             ::setrlimit(RLIMIT_DATA, &data);
         }
     }
-    for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGPIPE})
+    for (int sig : { SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGPIPE })
         std::signal(sig, SIG_DFL);
     // The result file is the child's only output: what the work prints (libmdb dumps pages on
     // some damage) must not mix with this program's own output.
@@ -100,7 +100,8 @@ std::size_t dataBytesNow()
     }
     // The length first, so that a result cut short by a crash is never taken for a whole one.
     const std::uint64_t size = bytes.size();
-    const bool written = writeAll(resultFd, reinterpret_cast<const char*>(&size), sizeof size) && writeAll(resultFd, bytes.data(), bytes.size());
+    const bool written
+        = writeAll(resultFd, reinterpret_cast<const char*>(&size), sizeof size) && writeAll(resultFd, bytes.data(), bytes.size());
     ::_exit(written ? 0 : 4);
 }
 
@@ -111,7 +112,7 @@ bool waitForEnd(int fd, std::chrono::steady_clock::time_point deadline)
     char buffer[256];
     for (;;) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        pollfd p{fd, POLLIN, 0};
+        pollfd p { fd, POLLIN, 0 };
         const int ready = ::poll(&p, 1, left.count() > 0 ? static_cast<int>(left.count()) : 0);
         if (ready < 0 && errno == EINTR)
             continue;
@@ -129,7 +130,7 @@ bool waitForEnd(int fd, std::chrono::steady_clock::time_point deadline)
 std::string readAll(int fd)
 {
     std::string bytes;
-    struct stat st {};
+    struct stat st { };
     if (::fstat(fd, &st) != 0 || st.st_size <= 0)
         return bytes;
     bytes.resize(static_cast<std::size_t>(st.st_size));
@@ -202,8 +203,8 @@ ChildOutcome runInChild(const std::function<std::string()>& work, std::chrono::m
     std::string received = readAll(resultFd);
     ::close(resultFd);
     std::uint64_t size = 0;
-    const bool whole = received.size() >= sizeof size
-        && (std::memcpy(&size, received.data(), sizeof size), received.size() - sizeof size == size);
+    const bool whole
+        = received.size() >= sizeof size && (std::memcpy(&size, received.data(), sizeof size), received.size() - sizeof size == size);
     const bool exitedWell = status == -1 || (WIFEXITED(status) && WEXITSTATUS(status) == 0);
     if (whole && exitedWell) {
         outcome.kind = ChildOutcome::Kind::Finished;

@@ -11,7 +11,7 @@ namespace platform {
 struct ChildOutcome {
     enum class Kind {
         Finished, // the work returned; bytes holds what it returned
-        Crashed,  // the child died before it handed back its result (signal holds the signal, or 0)
+        Crashed, // the child died before it handed back its result (signal holds the signal, or 0)
         TimedOut, // the child ran past the time limit and was killed
         NotStarted // no child process could be made (why says why)
     };
@@ -34,7 +34,6 @@ struct ChildOutcome {
 // bytes beyond the memory it was born with: work that runs away allocating fails there
 // (usually by aborting) instead of filling the machine before the time limit. Blocks the
 // caller until the child has ended; the child is always reaped.
-ChildOutcome runInChild(const std::function<std::string()>& work, std::chrono::milliseconds timeout,
-        std::size_t memoryHeadroom = 0);
+ChildOutcome runInChild(const std::function<std::string()>& work, std::chrono::milliseconds timeout, std::size_t memoryHeadroom = 0);
 
 } // namespace platform

@@ -19,7 +19,7 @@ constexpr std::string_view kAceSignature("\x00\x01\x00\x00Standard ACE DB\x00", 
 
 Error fileError(Error::Code code, const std::string& path, const std::string& why)
 {
-    return Error{code, "The lesson file " + path + " " + why + "."};
+    return Error { code, "The lesson file " + path + " " + why + "." };
 }
 
 } // namespace
@@ -33,8 +33,8 @@ Status checkJet4File(const std::string& path)
             return fileError(Error::Code::NotFound, path, "is missing");
         return fileError(Error::Code::Unreadable, path, std::string("cannot be opened (") + std::strerror(error) + ")");
     }
-    struct stat st {};
-    std::array<unsigned char, 32> head{};
+    struct stat st { };
+    std::array<unsigned char, 32> head {};
     const bool statted = ::fstat(fd, &st) == 0;
     const bool regular = statted && S_ISREG(st.st_mode);
     const ssize_t got = regular && st.st_size > 0 ? ::pread(fd, head.data(), head.size(), 0) : 0;
@@ -49,17 +49,16 @@ Status checkJet4File(const std::string& path)
         return fileError(Error::Code::Unreadable, path, std::string("cannot be read (") + std::strerror(readError) + ")");
     const std::string_view start(reinterpret_cast<const char*>(head.data()), static_cast<std::size_t>(got));
     if (start.size() >= kAceSignature.size() && start.substr(0, kAceSignature.size()) == kAceSignature)
-        return fileError(Error::Code::Unsupported, path,
-                "is an Access 2007 or later (.accdb) database; only Access 2000-2003 (Jet 4) files are read");
+        return fileError(
+            Error::Code::Unsupported, path, "is an Access 2007 or later (.accdb) database; only Access 2000-2003 (Jet 4) files are read");
     if (start.size() < kJetSignature.size() || start.substr(0, kJetSignature.size()) != kJetSignature)
         return fileError(Error::Code::BadFormat, path, "is not an Access database");
     const unsigned version = head[kVersionOffset];
     if (version == 0x00)
-        return fileError(Error::Code::Unsupported, path,
-                "is an Access 97 (Jet 3) database; only Access 2000-2003 (Jet 4) files are read");
+        return fileError(Error::Code::Unsupported, path, "is an Access 97 (Jet 3) database; only Access 2000-2003 (Jet 4) files are read");
     if (version != 0x01)
         return fileError(Error::Code::Unsupported, path,
-                "has an unknown database version (" + std::to_string(version) + "); only Access 2000-2003 (Jet 4) files are read");
+            "has an unknown database version (" + std::to_string(version) + "); only Access 2000-2003 (Jet 4) files are read");
     const auto size = static_cast<std::size_t>(st.st_size);
     if (size % kPageSize != 0)
         return fileError(Error::Code::BadFormat, path, "is damaged (cut short: its length is not a whole number of pages)");

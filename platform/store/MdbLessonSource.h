@@ -25,7 +25,7 @@ struct MdbLessonSourceOptions {
     bool isolated = true;
     // How long a read may take before it counts as hung. A 100,000-row file is read in well
     // under a second on a slow machine.
-    std::chrono::milliseconds timeout{5000};
+    std::chrono::milliseconds timeout { 5000 };
     // How much memory a read may allocate. Some damage sends libmdb into a loop that
     // allocates about 200 MiB a second; a sound read of a 100,000-row file needs a few MiB.
     std::size_t memoryLimit = 256u << 20;

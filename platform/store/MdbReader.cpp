@@ -35,7 +35,7 @@ bool sameAsciiName(std::string_view a, std::string_view b)
 
 Error storeError(Error::Code code, const std::string& path, const std::string& why)
 {
-    return Error{code, "The lesson file " + path + " " + why + "."};
+    return Error { code, "The lesson file " + path + " " + why + "." };
 }
 
 // One of the five columns: where libmdb leaves its value after each fetched row.
@@ -91,8 +91,8 @@ MdbCatalogEntry* findTable(MdbHandle* mdb, const std::string& name)
 
 } // namespace
 
-Status scanLessonRowsWithMdb(const std::string& path, const std::string& table, const LessonColumns& names,
-        const std::string& id, const std::function<void(LessonRow&&)>& sink)
+Status scanLessonRowsWithMdb(const std::string& path, const std::string& table, const LessonColumns& names, const std::string& id,
+    const std::function<void(LessonRow&&)>& sink)
 {
     std::unique_ptr<MdbHandle, HandleCloser> mdb(mdb_open(path.c_str(), MDB_NOFLAGS));
     if (!mdb)
@@ -108,7 +108,7 @@ Status scanLessonRowsWithMdb(const std::string& path, const std::string& table, 
     if (!def || !mdb_read_columns(def.get()))
         return storeError(Error::Code::BadFormat, path, "is damaged (the table \"" + table + "\" cannot be read)");
 
-    const std::array<const std::string*, 5> kNames = {&names.id, &names.jp, &names.cn, &names.sound, &names.fy};
+    const std::array<const std::string*, 5> kNames = { &names.id, &names.jp, &names.cn, &names.sound, &names.fy };
     std::array<ColumnReader, 5> columns;
     std::map<MdbColumn*, std::string> bound;
     for (std::size_t k = 0; k < kNames.size(); ++k) {
@@ -127,14 +127,13 @@ Status scanLessonRowsWithMdb(const std::string& path, const std::string& table, 
     while (mdb_fetch_row(def.get())) {
         if (columns[0].text(mdb.get()) != id)
             continue;
-        sink(LessonRow{columns[1].text(mdb.get()), columns[2].text(mdb.get()), columns[3].text(mdb.get()),
-                columns[4].text(mdb.get())});
+        sink(LessonRow { columns[1].text(mdb.get()), columns[2].text(mdb.get()), columns[3].text(mdb.get()), columns[4].text(mdb.get()) });
     }
     return success();
 }
 
 Result<std::vector<LessonRow>> readLessonRowsWithMdb(
-        const std::string& path, const std::string& table, const LessonColumns& columns, const std::string& id)
+    const std::string& path, const std::string& table, const LessonColumns& columns, const std::string& id)
 {
     std::vector<LessonRow> rows;
     Status scanned = scanLessonRowsWithMdb(path, table, columns, id, [&](LessonRow&& row) { rows.push_back(std::move(row)); });
@@ -160,7 +159,10 @@ void putText(std::string& out, const std::string& s)
 // Reads back what putU32 / putText wrote; any shortfall makes the whole decode fail.
 class Cursor {
 public:
-    explicit Cursor(std::string_view bytes) : m_rest(bytes) {}
+    explicit Cursor(std::string_view bytes)
+        : m_rest(bytes)
+    {
+    }
     bool u32(std::uint32_t& v)
     {
         if (m_rest.size() < sizeof v)
@@ -186,8 +188,7 @@ private:
 
 } // namespace
 
-std::string readLessonRowsEncoded(
-        const std::string& path, const std::string& table, const LessonColumns& columns, const std::string& id)
+std::string readLessonRowsEncoded(const std::string& path, const std::string& table, const LessonColumns& columns, const std::string& id)
 {
     // "R", the row count, then four length-prefixed texts per row; or "E", the code, the text.
     std::string out = "R";

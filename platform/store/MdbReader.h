@@ -22,19 +22,18 @@ namespace platform {
 // of its id column equals ID byte for byte. Values are read as text (UTF-8; numbers, dates and
 // Yes/No in libmdb's text forms); a Null or empty field gives "".
 Result<std::vector<LessonRow>> readLessonRowsWithMdb(
-        const std::string& path, const std::string& table, const LessonColumns& columns, const std::string& id);
+    const std::string& path, const std::string& table, const LessonColumns& columns, const std::string& id);
 
 // The same read, giving each kept row to SINK as it is found (in stored order) instead of
 // collecting them; returns the error that stopped the scan, if any (rows given before it stay
 // given).
-Status scanLessonRowsWithMdb(const std::string& path, const std::string& table, const LessonColumns& columns,
-        const std::string& id, const std::function<void(LessonRow&&)>& sink);
+Status scanLessonRowsWithMdb(const std::string& path, const std::string& table, const LessonColumns& columns, const std::string& id,
+    const std::function<void(LessonRow&&)>& sink);
 
 // The same read, with the rows or the error encoded as bytes to cross from a child process
 // (see ChildProcess.h); decodeRows turns them back. Decoding gives nothing for bytes that are
 // not a whole encoded result.
-std::string readLessonRowsEncoded(
-        const std::string& path, const std::string& table, const LessonColumns& columns, const std::string& id);
+std::string readLessonRowsEncoded(const std::string& path, const std::string& table, const LessonColumns& columns, const std::string& id);
 std::optional<Result<std::vector<LessonRow>>> decodeRows(std::string_view bytes);
 
 } // namespace platform

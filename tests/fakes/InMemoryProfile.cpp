@@ -18,7 +18,7 @@ std::pair<std::string, std::string> InMemoryProfile::keyOf(std::string_view sect
         std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         return out;
     };
-    return {lower(section), lower(key)};
+    return { lower(section), lower(key) };
 }
 
 void InMemoryProfile::set(std::string_view section, std::string_view key, std::string_view value)
@@ -42,7 +42,7 @@ std::string InMemoryProfile::read(std::string_view section, std::string_view key
 
 platform::Status InMemoryProfile::write(std::string_view section, std::string_view key, std::string_view value)
 {
-    writes.push_back({std::string(section), std::string(key), std::string(value)});
+    writes.push_back({ std::string(section), std::string(key), std::string(value) });
     if (m_failure)
         return *m_failure;
     set(section, key, value);

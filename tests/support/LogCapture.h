@@ -13,9 +13,8 @@ class LogCapture {
 public:
     LogCapture()
     {
-        platform::actionlog::setSink([this](std::string_view kind, std::string_view detail) {
-            lines.push_back(std::string(kind) + " " + std::string(detail));
-        });
+        platform::actionlog::setSink(
+            [this](std::string_view kind, std::string_view detail) { lines.push_back(std::string(kind) + " " + std::string(detail)); });
     }
     ~LogCapture() { platform::actionlog::setSink({}); }
     LogCapture(const LogCapture&) = delete;

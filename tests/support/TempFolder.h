@@ -26,8 +26,8 @@ public:
     ~TempFolder()
     {
         std::error_code ec;
-        for (auto it = std::filesystem::recursive_directory_iterator(m_path, ec);
-             it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
+        for (auto it = std::filesystem::recursive_directory_iterator(m_path, ec); it != std::filesystem::recursive_directory_iterator();
+             it.increment(ec))
             std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
         std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(m_path, ec);
@@ -48,7 +48,7 @@ public:
     std::string read(std::string_view name) const
     {
         std::ifstream in(m_path / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
     }
     // Names of every entry below the folder, relative to it.
     std::set<std::string> entries() const

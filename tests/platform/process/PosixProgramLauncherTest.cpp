@@ -38,7 +38,7 @@ std::string readReport(const TempFolder& folder)
     std::string text;
     char buffer[512];
     for (;;) {
-        pollfd p{fd, POLLIN, 0};
+        pollfd p { fd, POLLIN, 0 };
         if (::poll(&p, 1, 30000) <= 0)
             break;
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -64,9 +64,9 @@ TEST(PosixProgramLauncher, StartsTheSiblingDetachedInItsOwnFolder)
         const char* pathAsked;
     };
     const Case cases[] = {
-        {"path as given", "Nuvessa.exe", "Nuvessa.exe"},
-        {"path without .exe", "Tovanel", "Tovanel.exe"},
-        {"any case of .exe", "Lexaro", "Lexaro.EXE"},
+        { "path as given", "Nuvessa.exe", "Nuvessa.exe" },
+        { "path without .exe", "Tovanel", "Tovanel.exe" },
+        { "any case of .exe", "Lexaro", "Lexaro.EXE" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -98,11 +98,11 @@ TEST(PosixProgramLauncher, NamesTheProgramItCannotStart)
         std::string messagePart;
     };
     const Case cases[] = {
-        {"missing", folder.file("Selvorn.exe"), Error::Code::NotFound, "it is missing (nor is " + folder.file("Selvorn") + ")"},
-        {"missing, no .exe", folder.file("Selvorn"), Error::Code::NotFound, "it is missing"},
-        {"not executable", plain, Error::Code::Unsupported, "not an executable file"},
-        {"a folder", folder.file("Folder.exe"), Error::Code::Unsupported, "a folder"},
-        {"a file the system cannot run", windows, Error::Code::Other, "Exec format error"},
+        { "missing", folder.file("Selvorn.exe"), Error::Code::NotFound, "it is missing (nor is " + folder.file("Selvorn") + ")" },
+        { "missing, no .exe", folder.file("Selvorn"), Error::Code::NotFound, "it is missing" },
+        { "not executable", plain, Error::Code::Unsupported, "not an executable file" },
+        { "a folder", folder.file("Folder.exe"), Error::Code::Unsupported, "a folder" },
+        { "a file the system cannot run", windows, Error::Code::Other, "Exec format error" },
     };
     PosixProgramLauncher launcher;
     for (const Case& c : cases) {

@@ -18,7 +18,10 @@ using platform::runInChild;
 // Under AddressSanitizer an allocation refused by a child's memory limit must fail as it does
 // without it (a null pointer, std::bad_alloc) instead of ending in the sanitizer's own report,
 // which cannot allocate either and hangs the child. One definition for the whole test binary.
-extern "C" const char* __asan_default_options() { return "allocator_may_return_null=1"; }
+extern "C" const char* __asan_default_options()
+{
+    return "allocator_may_return_null=1";
+}
 #endif
 
 TEST(ChildProcess, TellsHowTheWorkEnded)
@@ -35,24 +38,34 @@ TEST(ChildProcess, TellsHowTheWorkEnded)
         std::string bytes;
     };
     const Case cases[] = {
-        {"result handed back", [] { return std::string("R\0ok", 4); }, 10s, 0, ChildOutcome::Kind::Finished, 0, std::string("R\0ok", 4)},
-        {"empty result", [] { return std::string(); }, 10s, 0, ChildOutcome::Kind::Finished, 0, ""},
-        {"result larger than the pipe", [&] { return big; }, 10s, 0, ChildOutcome::Kind::Finished, 0, big},
-        {"crash", []() -> std::string { std::raise(SIGSEGV); return "never"; }, 10s, 0, ChildOutcome::Kind::Crashed, SIGSEGV, ""},
-        {"abort", []() -> std::string { std::abort(); }, 10s, 0, ChildOutcome::Kind::Crashed, SIGABRT, ""},
-        {"exit without a result", []() -> std::string { ::_exit(0); }, 10s, 0, ChildOutcome::Kind::Crashed, 0, ""},
-        {"exception", []() -> std::string { throw 1; }, 10s, 0, ChildOutcome::Kind::Crashed, 0, ""},
-        {"runaway allocation stops at the memory limit",
-         []() -> std::string {
-             for (;;) { // as glib does: a failed allocation aborts
-                 void* block = std::malloc(1 << 20);
-                 if (!block)
-                     std::abort();
-                 std::memset(block, 'x', 1 << 20);
-             }
-         },
-         10s, 16u << 20, ChildOutcome::Kind::Crashed, SIGABRT, ""},
-        {"hang is killed at the time limit", []() -> std::string { for (;;) ::pause(); }, 0ms, 0, ChildOutcome::Kind::TimedOut, 0, ""},
+        { "result handed back", [] { return std::string("R\0ok", 4); }, 10s, 0, ChildOutcome::Kind::Finished, 0, std::string("R\0ok", 4) },
+        { "empty result", [] { return std::string(); }, 10s, 0, ChildOutcome::Kind::Finished, 0, "" },
+        { "result larger than the pipe", [&] { return big; }, 10s, 0, ChildOutcome::Kind::Finished, 0, big },
+        { "crash",
+            []() -> std::string {
+                std::raise(SIGSEGV);
+                return "never";
+            },
+            10s, 0, ChildOutcome::Kind::Crashed, SIGSEGV, "" },
+        { "abort", []() -> std::string { std::abort(); }, 10s, 0, ChildOutcome::Kind::Crashed, SIGABRT, "" },
+        { "exit without a result", []() -> std::string { ::_exit(0); }, 10s, 0, ChildOutcome::Kind::Crashed, 0, "" },
+        { "exception", []() -> std::string { throw 1; }, 10s, 0, ChildOutcome::Kind::Crashed, 0, "" },
+        { "runaway allocation stops at the memory limit",
+            []() -> std::string {
+                for (;;) { // as glib does: a failed allocation aborts
+                    void* block = std::malloc(1 << 20);
+                    if (!block)
+                        std::abort();
+                    std::memset(block, 'x', 1 << 20);
+                }
+            },
+            10s, 16u << 20, ChildOutcome::Kind::Crashed, SIGABRT, "" },
+        { "hang is killed at the time limit",
+            []() -> std::string {
+                for (;;)
+                    ::pause();
+            },
+            0ms, 0, ChildOutcome::Kind::TimedOut, 0, "" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -66,7 +79,12 @@ TEST(ChildProcess, TellsHowTheWorkEnded)
 TEST(ChildProcess, WorkCannotChangeThisProcess)
 {
     int value = 1;
-    const ChildOutcome outcome = runInChild([&] { value = 2; return std::to_string(value); }, std::chrono::seconds(10));
+    const ChildOutcome outcome = runInChild(
+        [&] {
+            value = 2;
+            return std::to_string(value);
+        },
+        std::chrono::seconds(10));
     EXPECT_EQ(outcome.bytes, "2");
     EXPECT_EQ(value, 1);
 }

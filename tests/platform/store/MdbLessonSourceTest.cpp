@@ -22,12 +22,15 @@ using platform::MdbLessonSourceOptions;
 
 namespace {
 
-std::string fixture(const std::string& name) { return testpaths::fixturesDir() + "/" + name; }
+std::string fixture(const std::string& name)
+{
+    return testpaths::fixturesDir() + "/" + name;
+}
 
 std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
 }
 
 MdbLessonSourceOptions withColumns(LessonColumns columns, bool isolated = true)
@@ -39,11 +42,11 @@ MdbLessonSourceOptions withColumns(LessonColumns columns, bool isolated = true)
 }
 
 // The fixtures have no lesson table: their own columns stand in for the five.
-const LessonColumns kUnicodeColumns{"ID", "Unicode", "Unicode", "ID", "Unicode"};
-const LessonColumns kAgentColumns{"RS_AGENTE", "DC_AGENTE", "RS_AGENTE", "CD_AGENTE", "DC_AGENTE"};
-const LessonColumns kMergeColumns{"Id", "FieldString", "FieldNString", "FieldChar", "FieldEnumString"};
-const LessonColumns kPersonColumns{"Gender", "FirstName", "LastName", "MiddleName", "PersonID"};
-const LessonColumns kTikaColumns{"ID", "ShortTextField", "PlainTextMemo", "NumberField", "YesNoField"};
+const LessonColumns kUnicodeColumns { "ID", "Unicode", "Unicode", "ID", "Unicode" };
+const LessonColumns kAgentColumns { "RS_AGENTE", "DC_AGENTE", "RS_AGENTE", "CD_AGENTE", "DC_AGENTE" };
+const LessonColumns kMergeColumns { "Id", "FieldString", "FieldNString", "FieldChar", "FieldEnumString" };
+const LessonColumns kPersonColumns { "Gender", "FirstName", "LastName", "MiddleName", "PersonID" };
+const LessonColumns kTikaColumns { "ID", "ShortTextField", "PlainTextMemo", "NumberField", "YesNoField" };
 
 struct ReadCase {
     const char* name;
@@ -59,27 +62,26 @@ struct ReadCase {
 TEST(MdbLessonSource, ReadsTheRowsOfAnIdFromRealAccessFiles)
 {
     const ReadCase cases[] = {
-        {"Japanese text stored as plain UCS-2", "jackcess_testUnicodeCompV2003.mdb", "Table", kUnicodeColumns, "5",
-         {{"漢字仮名交じり文", "漢字仮名交じり文", "5", "漢字仮名交じり文"}}},
-        {"Cyrillic text; a Long id column compared as text", "jackcess_testUnicodeCompV2003.mdb", "Table", kUnicodeColumns, "3",
-         {{"Мир", "Мир", "3", "Мир"}}},
-        {"compressed Latin-1 text", "jackcess_testUnicodeCompV2003.mdb", "Table", kUnicodeColumns, "7",
-         {{"ümlaut", "ümlaut", "7", "ümlaut"}}},
-        {"table and column names match without case", "jackcess_testUnicodeCompV2003.mdb", "TABLE",
-         {"id", "unicode", "UNICODE", "Id", "uNICODE"}, "2", {{"ääkkösiä", "ääkkösiä", "2", "ääkkösiä"}}},
-        {"Chinese text, a memo, a number and a Yes/No", "tika_testAccess2_2000.mdb", "Table1", kTikaColumns, "2",
-         {{"普林斯顿大学", "", "0", "0"}}},
-        {"Null and empty fields read as empty text", "linq2db_TestData.mdb", "TestMerge1", kMergeColumns, "1",
-         {{"", "", "", ""}}},
-        {"control characters and quotes are kept", "linq2db_TestData.mdb", "TestMerge1", kMergeColumns, "3",
-         {{"test\r\n\v\b\t\f", "ЙЦУКЩывапрм\r\nq", "&", ""}}},
-        {"a Null column in every selected row", "linq2db_TestData.mdb", "Person", kPersonColumns, "F", {{"Jane", "Doe", "", "3"}}},
-        {"several rows come in stored order", "linq2db_TestData.mdb", "Person", kPersonColumns, "M",
-         {{"John", "Pupkin", "", "1"}, {"Tester", "Testerson", "", "2"}, {"Jürgen", "König", "", "4"}}},
-        {"an id that matches nothing", "jackcess_testUnicodeCompV2003.mdb", "Table", kUnicodeColumns, "9", {}},
-        {"an id is compared exactly, not by prefix", "jackcess_testUnicodeCompV2003.mdb", "Table", kUnicodeColumns, "5 ", {}},
-        {"an apostrophe in the id selects nothing more", "jackcess_testUnicodeCompV2003.mdb", "Table", kUnicodeColumns,
-         "5' OR '1'='1", {}},
+        { "Japanese text stored as plain UCS-2", "jackcess_testUnicodeCompV2003.mdb", "Table", kUnicodeColumns, "5",
+            { { "漢字仮名交じり文", "漢字仮名交じり文", "5", "漢字仮名交じり文" } } },
+        { "Cyrillic text; a Long id column compared as text", "jackcess_testUnicodeCompV2003.mdb", "Table", kUnicodeColumns, "3",
+            { { "Мир", "Мир", "3", "Мир" } } },
+        { "compressed Latin-1 text", "jackcess_testUnicodeCompV2003.mdb", "Table", kUnicodeColumns, "7",
+            { { "ümlaut", "ümlaut", "7", "ümlaut" } } },
+        { "table and column names match without case", "jackcess_testUnicodeCompV2003.mdb", "TABLE",
+            { "id", "unicode", "UNICODE", "Id", "uNICODE" }, "2", { { "ääkkösiä", "ääkkösiä", "2", "ääkkösiä" } } },
+        { "Chinese text, a memo, a number and a Yes/No", "tika_testAccess2_2000.mdb", "Table1", kTikaColumns, "2",
+            { { "普林斯顿大学", "", "0", "0" } } },
+        { "Null and empty fields read as empty text", "linq2db_TestData.mdb", "TestMerge1", kMergeColumns, "1", { { "", "", "", "" } } },
+        { "control characters and quotes are kept", "linq2db_TestData.mdb", "TestMerge1", kMergeColumns, "3",
+            { { "test\r\n\v\b\t\f", "ЙЦУКЩывапрм\r\nq", "&", "" } } },
+        { "a Null column in every selected row", "linq2db_TestData.mdb", "Person", kPersonColumns, "F", { { "Jane", "Doe", "", "3" } } },
+        { "several rows come in stored order", "linq2db_TestData.mdb", "Person", kPersonColumns, "M",
+            { { "John", "Pupkin", "", "1" }, { "Tester", "Testerson", "", "2" }, { "Jürgen", "König", "", "4" } } },
+        { "an id that matches nothing", "jackcess_testUnicodeCompV2003.mdb", "Table", kUnicodeColumns, "9", {} },
+        { "an id is compared exactly, not by prefix", "jackcess_testUnicodeCompV2003.mdb", "Table", kUnicodeColumns, "5 ", {} },
+        { "an apostrophe in the id selects nothing more", "jackcess_testUnicodeCompV2003.mdb", "Table", kUnicodeColumns, "5' OR '1'='1",
+            {} },
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -97,9 +99,9 @@ TEST(MdbLessonSource, ScansEveryDataPageInStoredOrder)
     const auto rows = source.query("Table1", "abc");
     ASSERT_TRUE(rows.ok()) << rows.error().message;
     ASSERT_EQ(rows.value().size(), 512u);
-    EXPECT_EQ(rows.value().front(), (LessonRow{"def", "abc", "19", "def"}));
+    EXPECT_EQ(rows.value().front(), (LessonRow { "def", "abc", "19", "def" }));
     EXPECT_EQ(rows.value()[1].sound, "27");
-    EXPECT_EQ(rows.value().back(), (LessonRow{"efg", "abc", "", "efg"}));
+    EXPECT_EQ(rows.value().back(), (LessonRow { "efg", "abc", "", "efg" }));
 }
 
 TEST(MdbLessonSource, ReadsTheSameInAChildProcessAsInThisOne)
@@ -134,22 +136,22 @@ TEST(MdbLessonSource, RefusesFilesAndTablesItCannotRead)
     const std::string jet4 = readFile(fixture("claroty_access_parser_test.mdb"));
     std::filesystem::create_directory(folder.path() / "folder.mdb");
     const RefusedCase cases[] = {
-        {"missing file", folder.file("none.mdb"), "study", {}, Error::Code::NotFound, "is missing"},
-        {"a folder", folder.file("folder.mdb"), "study", {}, Error::Code::Unreadable, "not a regular file"},
-        {"empty file", folder.write("empty.mdb", ""), "study", {}, Error::Code::BadFormat, "is empty"},
-        {"not a database", folder.write("text.mdb", std::string(8192, 'x')), "study", {}, Error::Code::BadFormat, "not an Access database"},
-        {"Jet 3 file", fixture("jackcess_testV1997_jet3.mdb"), "Table1", {}, Error::Code::Unsupported, "Access 97 (Jet 3)"},
-        {".accdb file", fixture("jackcess_testV2007.accdb"), "Table1", {}, Error::Code::Unsupported, ".accdb"},
-        {"cut inside a page", folder.write("cut.mdb", jet4.substr(0, jet4.size() - 100)), "ClarotyTable", {},
-         Error::Code::BadFormat, "whole number of pages"},
-        {"only the header page", folder.write("head.mdb", jet4.substr(0, 4096)), "ClarotyTable", {}, Error::Code::BadFormat,
-         "too short"},
-        {"no such table", fixture("claroty_access_parser_test.mdb"), "study", {}, Error::Code::BadFormat, "has no table \"study\""},
-        {"four of the five columns missing", fixture("claroty_access_parser_test.mdb"), "ClarotyTable", {}, Error::Code::BadFormat,
-         "has no column \"jp\" in the table \"ClarotyTable\""},
-        {"one of the five columns missing", fixture("claroty_access_parser_test.mdb"), "ClarotyTable",
-         {"ID", "Field1", "Field2", "Field3", "fy"}, Error::Code::BadFormat, "has no column \"fy\""},
-        {"an empty database", fixture("jackcess_adox_jet4.mdb"), "study", {}, Error::Code::BadFormat, "has no table"},
+        { "missing file", folder.file("none.mdb"), "study", {}, Error::Code::NotFound, "is missing" },
+        { "a folder", folder.file("folder.mdb"), "study", {}, Error::Code::Unreadable, "not a regular file" },
+        { "empty file", folder.write("empty.mdb", ""), "study", {}, Error::Code::BadFormat, "is empty" },
+        { "not a database", folder.write("text.mdb", std::string(8192, 'x')), "study", {}, Error::Code::BadFormat,
+            "not an Access database" },
+        { "Jet 3 file", fixture("jackcess_testV1997_jet3.mdb"), "Table1", {}, Error::Code::Unsupported, "Access 97 (Jet 3)" },
+        { ".accdb file", fixture("jackcess_testV2007.accdb"), "Table1", {}, Error::Code::Unsupported, ".accdb" },
+        { "cut inside a page", folder.write("cut.mdb", jet4.substr(0, jet4.size() - 100)), "ClarotyTable", {}, Error::Code::BadFormat,
+            "whole number of pages" },
+        { "only the header page", folder.write("head.mdb", jet4.substr(0, 4096)), "ClarotyTable", {}, Error::Code::BadFormat, "too short" },
+        { "no such table", fixture("claroty_access_parser_test.mdb"), "study", {}, Error::Code::BadFormat, "has no table \"study\"" },
+        { "four of the five columns missing", fixture("claroty_access_parser_test.mdb"), "ClarotyTable", {}, Error::Code::BadFormat,
+            "has no column \"jp\" in the table \"ClarotyTable\"" },
+        { "one of the five columns missing", fixture("claroty_access_parser_test.mdb"), "ClarotyTable",
+            { "ID", "Field1", "Field2", "Field3", "fy" }, Error::Code::BadFormat, "has no column \"fy\"" },
+        { "an empty database", fixture("jackcess_adox_jet4.mdb"), "study", {}, Error::Code::BadFormat, "has no table" },
     };
     for (const RefusedCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -190,22 +192,22 @@ TEST(MdbLessonSource, SurvivesFilesThatCrashOrHangTheLibrary)
         std::string messagePart;
     };
     const DamageCase cases[] = {
-        {"catalog's usage-map pointer names a missing row (libmdb crashes)", "linq2db_TestData.mdb", "Person", kPersonColumns,
-         [](std::string& b) { b[2 * 4096 + 0x37] = 0x43; }, "failed with Segmentation fault"},
-        {"a page half zeroed and the file cut after it (libmdb allocates without end)", "jackcess_testUnicodeCompV2003.mdb",
-         "Table", kUnicodeColumns,
-         [](std::string& b) {
-             b.resize(60 * 4096);
-             std::fill(b.begin() + 244659, b.end(), '\0');
-         },
-         "reading it failed"},
-        {"random bytes after the header page (libmdb reports an error)", "claroty_access_parser_test.mdb", "ClarotyTable", {},
-         [](std::string& b) {
-             std::uint32_t x = 12345;
-             for (std::size_t i = 4096; i < b.size(); ++i)
-                 b[i] = static_cast<char>((x = x * 1103515245u + 12345u) >> 24);
-         },
-         "table"},
+        { "catalog's usage-map pointer names a missing row (libmdb crashes)", "linq2db_TestData.mdb", "Person", kPersonColumns,
+            [](std::string& b) { b[2 * 4096 + 0x37] = 0x43; }, "failed with Segmentation fault" },
+        { "a page half zeroed and the file cut after it (libmdb allocates without end)", "jackcess_testUnicodeCompV2003.mdb", "Table",
+            kUnicodeColumns,
+            [](std::string& b) {
+                b.resize(60 * 4096);
+                std::fill(b.begin() + 244659, b.end(), '\0');
+            },
+            "reading it failed" },
+        { "random bytes after the header page (libmdb reports an error)", "claroty_access_parser_test.mdb", "ClarotyTable", {},
+            [](std::string& b) {
+                std::uint32_t x = 12345;
+                for (std::size_t i = 4096; i < b.size(); ++i)
+                    b[i] = static_cast<char>((x = x * 1103515245u + 12345u) >> 24);
+            },
+            "table" },
     };
     for (const DamageCase& c : cases) {
         SCOPED_TRACE(c.name);
