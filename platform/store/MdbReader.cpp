@@ -76,17 +76,19 @@ private:
     const std::string* m_bound = nullptr;
 };
 
-MdbCatalogEntry* findTable(MdbHandle* mdb, const std::string& name)
+// The catalog entry of the table NAME; an Error when the catalog cannot be read (even an
+// empty database lists its own system tables) or holds no such table.
+Result<MdbCatalogEntry*> findTable(MdbHandle* mdb, const std::string& path, const std::string& name)
 {
     GPtrArray* catalog = mdb_read_catalog(mdb, MDB_TABLE);
-    if (!catalog)
-        return nullptr;
+    if (!catalog || catalog->len == 0)
+        return storeError(Error::Code::BadFormat, path, "is damaged (its list of tables cannot be read)");
     for (guint i = 0; i < catalog->len; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(catalog, i));
         if (entry && entry->object_type == MDB_TABLE && sameAsciiName(entry->object_name, name))
             return entry;
     }
-    return nullptr;
+    return storeError(Error::Code::BadFormat, path, "has no table \"" + name + "\"");
 }
 
 } // namespace
@@ -101,10 +103,10 @@ Status scanLessonRowsWithMdb(const std::string& path, const std::string& table, 
         return storeError(Error::Code::Unsupported, path, "is not an Access 2000-2003 (Jet 4) database");
 
     // The catalog owns its entries; the entry stays valid while the catalog is not read again.
-    MdbCatalogEntry* entry = findTable(mdb.get(), table);
+    const Result<MdbCatalogEntry*> entry = findTable(mdb.get(), path, table);
     if (!entry)
-        return storeError(Error::Code::BadFormat, path, "has no table \"" + table + "\"");
-    std::unique_ptr<MdbTableDef, TableFreer> def(mdb_read_table(entry));
+        return entry.error();
+    std::unique_ptr<MdbTableDef, TableFreer> def(mdb_read_table(entry.value()));
     if (!def || !mdb_read_columns(def.get()))
         return storeError(Error::Code::BadFormat, path, "is damaged (the table \"" + table + "\" cannot be read)");
 

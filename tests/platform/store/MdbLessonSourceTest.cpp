@@ -152,6 +152,8 @@ TEST(MdbLessonSource, RefusesFilesAndTablesItCannotRead)
         { "one of the five columns missing", fixture("claroty_access_parser_test.mdb"), "ClarotyTable",
             { "ID", "Field1", "Field2", "Field3", "fy" }, Error::Code::BadFormat, "has no column \"fy\"" },
         { "an empty database", fixture("jackcess_adox_jet4.mdb"), "study", {}, Error::Code::BadFormat, "has no table" },
+        { "catalog page blank", folder.write("blank.mdb", jet4.substr(0, 2 * 4096) + std::string(4096, '\0') + jet4.substr(3 * 4096)),
+            "ClarotyTable", {}, Error::Code::BadFormat, "its list of tables cannot be read" },
     };
     for (const RefusedCase& c : cases) {
         SCOPED_TRACE(c.name);
