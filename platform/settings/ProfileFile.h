@@ -15,8 +15,11 @@ public:
     virtual ~ProfileFile() = default;
 
     // The value of KEY in SECTION, or FALLBACK when the file, the section or the key is
-    // missing. A value is cut to its first 255 bytes (in the file's code page) before it is
-    // decoded; surrounding blanks are trimmed as the Windows reader does. Never fails.
+    // missing. As the Windows reader does: only the first section of that name is searched,
+    // the first line of the key wins, surrounding blanks and one pair of matching quotes are
+    // taken off, and the value is cut to its first 255 bytes (in the file's code page, never
+    // inside a character) before it is decoded. Never fails: a damaged file reads as far as
+    // it can be read, and bytes that are no character show as U+FFFD.
     virtual std::string read(std::string_view section, std::string_view key, std::string_view fallback) const = 0;
 
     // Sets KEY in SECTION to VALUE: the key is replaced where it stands or added at the end of
