@@ -21,20 +21,19 @@ function(project_library name dir)
 endfunction()
 
 # project_test(NAME DIR [LINK libs...])
-# One GoogleTest binary from every *Test.cpp below DIR, with the shared test main and fakes.
-# Tests run headless: offscreen Qt, SDL's dummy audio driver, a fixed locale.
+# One GoogleTest binary from the *Test.cpp files below DIR (and the helper sources beside
+# them), with the shared test main and fakes. Tests run headless: the test main chooses
+# offscreen Qt, SDL's dummy audio driver and a fixed locale unless the environment says
+# otherwise.
 function(project_test name dir)
   cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*Test.cpp)
-  if(NOT sources)
+  file(GLOB_RECURSE tests CONFIGURE_DEPENDS ${dir}/*Test.cpp)
+  if(NOT tests)
     return()
   endif()
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE test_support ${ARG_LINK})
-  # The folders again, built in: CMake 3.25 hands discovered tests only the first entry of
-  # the ENVIRONMENT list below.
-  target_compile_definitions(${name} PRIVATE TEST_PROJECT_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-    TEST_PROJECT_BINARY_DIR="${PROJECT_BINARY_DIR}" TEST_FIXTURES_DIR="${FIXTURES_DIR}")
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     DISCOVERY_TIMEOUT 60

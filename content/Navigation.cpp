@@ -1,0 +1,88 @@
+#include "content/Navigation.h"
+
+#include "platform/window/ControlEvent.h"
+
+namespace content {
+
+std::string clipPath(const std::string& programFolder, const std::string& soundName)
+{
+    return programFolder + "/music/" + soundName + ".mp3";
+}
+
+void Navigation::reach(int n)
+{
+    platform::ListView& list = *m_x.c.ListView1;
+    list.select(n);
+    m_x.c.indexlabel->setText(shell::decimal(list.selectedRow()));
+}
+
+void Navigation::nexti()
+{
+    platform::ListView& list = *m_x.c.ListView1;
+    if (list.rowCount() == 0)
+        return;
+    const std::string& recorded = m_x.c.indexlabel->text();
+    if (recorded.empty()) {
+        reach(1);
+        return;
+    }
+    const long n = shell::wholeNumber(recorded);
+    if (n >= list.rowCount())
+        return;
+    reach(static_cast<int>(n < 0 ? 1 : n + 1));
+}
+
+void Navigation::prei()
+{
+    platform::ListView& list = *m_x.c.ListView1;
+    if (list.rowCount() == 0)
+        return;
+    const std::string& recorded = m_x.c.indexlabel->text();
+    if (recorded.empty()) {
+        reach(1);
+        return;
+    }
+    const long n = shell::wholeNumber(recorded);
+    if (n <= 1)
+        return;
+    reach(static_cast<int>(n > list.rowCount() ? list.rowCount() : n - 1));
+}
+
+void Navigation::listClick()
+{
+    platform::ListView& list = *m_x.c.ListView1;
+    const int row = list.selectedRow();
+    if (row < 1)
+        return;
+    m_x.c.indexlabel->setText(shell::decimal(row));
+    m_x.c.soundlabel->setText(list.cell(row, 2));
+    m_x.r.xiantext();
+}
+
+void Navigation::listKeyUp(int keyCode)
+{
+    if (m_x.s.studyMode != 2 && m_x.s.studyMode != 3)
+        return;
+    if (keyCode != platform::keys::kUp && keyCode != platform::keys::kDown)
+        return;
+    listClick();
+}
+
+void Navigation::listDblClick()
+{
+    platform::ListView& list = *m_x.c.ListView1;
+    const int row = list.selectedRow();
+    if (row < 1)
+        return;
+    listClick();
+    if (m_x.s.studyMode != 2 && m_x.s.studyMode != 3)
+        return;
+    m_x.c.soundlabel->setText(list.cell(row, 2));
+    platform::ItemPlayer& wmp = *m_x.io.wmp;
+    wmp.setFileName(clipPath(m_x.io.programFolder, m_x.c.soundlabel->text()));
+    wmp.play();
+    wmp.hold();
+    wmp.play();
+}
+
+} // namespace content

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "shell/WindowContext.h"
+
+namespace content {
+
+// Moving between the items: the previous/next routines, which count from the row recorded in
+// indexlabel (not from the selection), and the list's own click, arrow keys and double-click.
+// On an empty list nothing moves and nothing plays.
+class Navigation {
+public:
+    explicit Navigation(shell::WindowContext& context) : m_x(context) {}
+
+    void nexti();
+    void prei();
+
+    void listClick();
+    void listKeyUp(int keyCode);
+    void listDblClick();
+
+private:
+    // Selects row N and records it in indexlabel.
+    void reach(int n);
+
+    shell::WindowContext& m_x;
+};
+
+// The item's clip: the program folder, "music", the sound name and ".mp3", joined verbatim.
+std::string clipPath(const std::string& programFolder, const std::string& soundName);
+
+} // namespace content
