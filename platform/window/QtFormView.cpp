@@ -6,7 +6,6 @@
 
 #include <QAbstractTableModel>
 #include <QApplication>
-#include <QBitmap>
 #include <QCursor>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -464,10 +463,23 @@ public:
             clearMask();
             return;
         }
-        const QImage& img = imageOf(*mask);
-        const QImage keyMask = img.convertToFormat(QImage::Format_RGB32).createMaskFromColor(QColor::fromRgb(m_control.shapeKey()).rgb(), Qt::MaskOutColor);
-        const QBitmap bits = QBitmap::fromImage(keyMask);
-        setMask(bits);
+        // The outline: every run of pixels whose colour is not the key.
+        const Argb key = m_control.shapeKey() & 0x00FFFFFFu;
+        QRegion outline;
+        for (int y = 0; y < mask->height(); ++y) {
+            int start = -1;
+            for (int x = 0; x <= mask->width(); ++x) {
+                const bool inside = x < mask->width() && (mask->pixel(x, y) & 0x00FFFFFFu) != key;
+                if (inside && start < 0)
+                    start = x;
+                if (!inside && start >= 0) {
+                    outline += QRect(start, y, x - start, 1);
+                    start = -1;
+                }
+            }
+        }
+        // An outline with no pixel at all must still hide the whole control.
+        setMask(outline.isEmpty() ? QRegion(-1, -1, 1, 1) : outline);
     }
 
 protected:
