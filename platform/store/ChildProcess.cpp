@@ -126,24 +126,18 @@ bool waitForEnd(int fd, std::chrono::steady_clock::time_point deadline)
     }
 }
 
-// The whole content of FD, read from its start.
+// The whole content of FD (mapped, then copied once).
 std::string readAll(int fd)
 {
-    std::string bytes;
     struct stat st { };
     if (::fstat(fd, &st) != 0 || st.st_size <= 0)
-        return bytes;
-    bytes.resize(static_cast<std::size_t>(st.st_size));
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    bytes.resize(done);
+        return {};
+    const auto size = static_cast<std::size_t>(st.st_size);
+    void* at = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+    if (at == MAP_FAILED)
+        return {};
+    std::string bytes(static_cast<const char*>(at), size);
+    ::munmap(at, size);
     return bytes;
 }
 
