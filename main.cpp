@@ -20,6 +20,9 @@
 int main(int argc, char** argv)
 {
     platform::Runtime runtime(argc, argv);
+    // The pictures decode in the background while the fonts load here.
+    platform::prefetchArtwork();
+    platform::Runtime::prepareFonts();
     const shell::CommandLine options = shell::CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc));
     if (!options.error.empty()) {
         std::fprintf(stderr, "main: %s\n%s\n", options.error.c_str(), shell::CommandLine::usage());

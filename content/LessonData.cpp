@@ -36,11 +36,11 @@ bool LessonData::refresh()
 void LessonData::fillList(platform::ListView& list, int icon, int& newItem)
 {
     while (!eof()) {
-        const platform::LessonRow& row = current();
-        newItem = list.addRow(row.jp, icon);
-        list.setSubItem(newItem, 1, row.cn);
-        list.setSubItem(newItem, 2, row.sound);
-        list.setSubItem(newItem, 3, row.fy);
+        platform::LessonRow& row = m_rows[m_cursor];
+        newItem = list.addRow(std::move(row.jp), icon);
+        list.setSubItem(newItem, 1, std::move(row.cn));
+        list.setSubItem(newItem, 2, std::move(row.sound));
+        list.setSubItem(newItem, 3, std::move(row.fy));
         moveNext();
     }
 }

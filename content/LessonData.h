@@ -42,7 +42,8 @@ public:
 
     // Adds a list row for every row from the cursor to the end, each with small icon ICON
     // and sub-items 1..3 "cn", "sound", "fy"; NEW_ITEM ends as the number of the last row
-    // added. The cursor ends past the last row.
+    // added. The cursor ends past the last row; the rows' texts are handed to the list, so
+    // the rows passed read as empty afterwards (the list is the working copy).
     void fillList(platform::ListView& list, int icon, int& newItem);
 
 private:

@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include "platform/draw/QtDraw.h"
+#include "platform/draw/Surface.h"
 
 namespace platform {
 
@@ -22,6 +23,12 @@ Runtime::Runtime(int& argc, char** argv)
 Runtime::~Runtime() = default;
 
 int Runtime::exec() { return QApplication::exec(); }
+
+void Runtime::prepareFonts()
+{
+    for (const char* face : {"宋体", "MS Mincho"})
+        (void)Surface::textSize("日本語", FontSpec{face, 9.0});
+}
 
 std::string Runtime::programFolder() { return u8(QCoreApplication::applicationDirPath()); }
 

@@ -16,6 +16,9 @@ public:
 
     // Runs the event loop until the program ends; returns the exit code.
     int exec();
+    // Loads the fonts the window's texts use (the Chinese and Japanese faces), which takes a
+    // while the first time; the start-up does it while the artwork decodes.
+    static void prepareFonts();
     // The folder of the running program, without a trailing separator.
     static std::string programFolder();
     // Ends the event loop with CODE (every window closes, no further handler runs).

@@ -1,6 +1,7 @@
 #include "platform/draw/Artwork.h"
 
 #include <cstdio>
+#include <future>
 #include <map>
 #include <mutex>
 #include <set>
@@ -64,6 +65,38 @@ std::mutex& cacheMutex()
     return m;
 }
 
+Result<Picture> decode(const ArtworkEntry& entry)
+{
+    Result<Surface> image = Surface::load(u8(kFolder) + entry.name + ".png");
+    if (!image)
+        return image.error();
+    if (entry.kind == ArtworkEntry::Kind::Cursor)
+        return Picture::cursor(std::move(image).value(), entry.hotSpot.value_or(Point{}));
+    return Picture::fromSurface(std::move(image).value());
+}
+
+// Each picture is decoded once, by whoever asks first; anyone asking meanwhile waits for it.
+Result<Picture> cached(const ArtworkEntry& entry)
+{
+    static std::map<std::string, std::shared_future<Result<Picture>>> cache;
+    std::promise<Result<Picture>> promise;
+    std::shared_future<Result<Picture>> future;
+    bool mine = false;
+    {
+        std::lock_guard lock(cacheMutex());
+        if (const auto it = cache.find(entry.name); it != cache.end()) {
+            future = it->second;
+        } else {
+            future = promise.get_future().share();
+            cache.emplace(entry.name, future);
+            mine = true;
+        }
+    }
+    if (mine)
+        promise.set_value(decode(entry));
+    return future.get();
+}
+
 } // namespace
 
 const std::vector<ArtworkEntry>& artworkManifest()
@@ -77,17 +110,15 @@ Result<Picture> findArtwork(const std::string& name)
     const ArtworkEntry* entry = entryOf(name);
     if (!entry)
         return Error{Error::Code::NotFound, "the artwork has no picture \"" + name + "\""};
-    std::lock_guard lock(cacheMutex());
-    static std::map<std::string, Picture> cache;
-    if (const auto it = cache.find(name); it != cache.end())
-        return it->second;
-    Result<Surface> image = Surface::load(u8(kFolder) + name + ".png");
-    if (!image)
-        return image.error();
-    Picture picture = entry->kind == ArtworkEntry::Kind::Cursor ? Picture::cursor(std::move(image).value(), entry->hotSpot.value_or(Point{}))
-                                                                : Picture::fromSurface(std::move(image).value());
-    cache.emplace(name, picture);
-    return picture;
+    return cached(*entry);
+}
+
+void prefetchArtwork()
+{
+    static std::future<void> running = std::async(std::launch::async, [] {
+        for (const ArtworkEntry& e : artworkManifest())
+            (void)cached(e);
+    });
 }
 
 Picture loadArtwork(const std::string& name)

@@ -36,4 +36,8 @@ Result<Picture> findArtwork(const std::string& name);
 // As findArtwork, but a failure gives an absent picture and one line on stderr per name.
 Picture loadArtwork(const std::string& name);
 
+// Starts decoding every picture in a background thread, so that the window's start-up finds
+// them ready; pictures asked for meanwhile are decoded once, by whoever asks first.
+void prefetchArtwork();
+
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/draw/Surface.h"
 
+#include <algorithm>
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -29,42 +31,55 @@ QRect clipTo(const QRect& r, const QImage& image) { return r.intersected(image.r
 } // namespace
 
 Surface::Surface() : m_impl(std::make_unique<Impl>()) {}
-Surface::Surface(int width, int height, Argb fill) : m_impl(std::make_unique<Impl>()) { m_impl->image = makeImage(width, height, fill); }
-Surface::Surface(const Surface& other) : m_impl(std::make_unique<Impl>(*other.m_impl)) {}
-Surface::Surface(Surface&& other) noexcept : m_impl(std::move(other.m_impl)) { other.m_impl = std::make_unique<Impl>(); }
+Surface::Surface(int width, int height, Argb fill) : m_impl(std::make_unique<Impl>())
+{
+    m_impl->image = makeImage(width, height, fill);
+    refresh();
+}
+Surface::Surface(const Surface& other) : m_impl(std::make_unique<Impl>(*other.m_impl)) { refresh(); }
+Surface::Surface(Surface&& other) noexcept : m_impl(std::move(other.m_impl))
+{
+    other.m_impl = std::make_unique<Impl>();
+    refresh();
+    other.refresh();
+}
 Surface& Surface::operator=(const Surface& other)
 {
-    if (this != &other)
+    if (this != &other) {
         *m_impl = *other.m_impl;
+        refresh();
+    }
     return *this;
 }
 Surface& Surface::operator=(Surface&& other) noexcept
 {
     std::swap(m_impl, other.m_impl);
+    refresh();
+    other.refresh();
     return *this;
 }
 Surface::~Surface() = default;
 
-int Surface::width() const { return m_impl->image.width(); }
-int Surface::height() const { return m_impl->image.height(); }
-bool Surface::isNull() const { return m_impl->image.isNull(); }
-
-void Surface::resize(int width, int height, Argb fill) { m_impl->image = makeImage(width, height, fill); }
-
-Argb Surface::pixel(int x, int y) const
-{
-    const QImage& img = m_impl->image;
-    if (x < 0 || y < 0 || x >= img.width() || y >= img.height())
-        return 0;
-    return reinterpret_cast<const QRgb*>(img.constScanLine(y))[x];
-}
-
-void Surface::setPixel(int x, int y, Argb colour)
+void Surface::refresh()
 {
     QImage& img = m_impl->image;
-    if (x < 0 || y < 0 || x >= img.width() || y >= img.height())
+    if (img.isNull()) {
+        m_bits = nullptr;
+        m_width = m_height = 0;
+        m_stride = 0;
         return;
-    reinterpret_cast<QRgb*>(img.scanLine(y))[x] = colour;
+    }
+    // bits() detaches: from here on the pixels belong to this surface alone.
+    m_bits = reinterpret_cast<Argb*>(img.bits());
+    m_width = img.width();
+    m_height = img.height();
+    m_stride = img.bytesPerLine() / 4;
+}
+
+void Surface::resize(int width, int height, Argb fill)
+{
+    m_impl->image = makeImage(width, height, fill);
+    refresh();
 }
 
 void Surface::fill(Argb colour)
@@ -75,38 +90,59 @@ void Surface::fill(Argb colour)
 
 void Surface::fillRect(Rect area, Argb colour)
 {
-    QImage& img = m_impl->image;
-    const QRect r = clipTo(QRect(area.x, area.y, area.width, area.height), img);
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = r.left(); x <= r.right(); ++x)
-            line[x] = colour;
-    }
+    const QRect r = clipTo(QRect(area.x, area.y, area.width, area.height), m_impl->image);
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        std::fill(row(y) + r.left(), row(y) + r.right() + 1, colour);
 }
+
+namespace {
+
+// The part of a copy of SRC (in SOURCE) to DEST that lies inside both surfaces.
+struct Span {
+    int sx, sy, dx, dy, w, h;
+};
+
+Span clipCopy(const Surface& source, Rect src, Point dest, const Surface& target)
+{
+    int sx = src.x, sy = src.y, dx = dest.x, dy = dest.y, w = src.width, h = src.height;
+    if (sx < 0) { dx -= sx; w += sx; sx = 0; }
+    if (sy < 0) { dy -= sy; h += sy; sy = 0; }
+    if (dx < 0) { sx -= dx; w += dx; dx = 0; }
+    if (dy < 0) { sy -= dy; h += dy; dy = 0; }
+    w = std::min({w, source.width() - sx, target.width() - dx});
+    h = std::min({h, source.height() - sy, target.height() - dy});
+    return {sx, sy, dx, dy, std::max(0, w), std::max(0, h)};
+}
+
+} // namespace
 
 void Surface::copyFrom(const Surface& source, Rect src, Point dest)
 {
-    for (int y = 0; y < src.height; ++y)
-        for (int x = 0; x < src.width; ++x) {
-            const int sx = src.x + x, sy = src.y + y;
-            if (sx < 0 || sy < 0 || sx >= source.width() || sy >= source.height())
-                continue;
-            setPixel(dest.x + x, dest.y + y, source.pixel(sx, sy));
-        }
+    const Span s = clipCopy(source, src, dest, *this);
+    if (s.w == 0 || s.h == 0)
+        return;
+    if (&source == this) {
+        const Surface copy(source);
+        copyFrom(copy, src, dest);
+        return;
+    }
+    for (int y = 0; y < s.h; ++y)
+        std::copy_n(source.row(s.sy + y) + s.sx, s.w, row(s.dy + y) + s.dx);
 }
 
 void Surface::copyKeyedFrom(const Surface& source, Rect src, Point dest, Argb key)
 {
+    const Span s = clipCopy(source, src, dest, *this);
+    if (s.w == 0 || s.h == 0)
+        return;
     const Argb keyRgb = key & 0x00FFFFFFu;
-    for (int y = 0; y < src.height; ++y)
-        for (int x = 0; x < src.width; ++x) {
-            const int sx = src.x + x, sy = src.y + y;
-            if (sx < 0 || sy < 0 || sx >= source.width() || sy >= source.height())
-                continue;
-            const Argb c = source.pixel(sx, sy);
-            if ((c & 0x00FFFFFFu) != keyRgb)
-                setPixel(dest.x + x, dest.y + y, c);
-        }
+    for (int y = 0; y < s.h; ++y) {
+        const Argb* in = source.row(s.sy + y) + s.sx;
+        Argb* out = row(s.dy + y) + s.dx;
+        for (int x = 0; x < s.w; ++x)
+            if ((in[x] & 0x00FFFFFFu) != keyRgb)
+                out[x] = in[x];
+    }
 }
 
 void Surface::stretchFrom(const Surface& source, Rect src, Rect dest)
@@ -114,12 +150,17 @@ void Surface::stretchFrom(const Surface& source, Rect src, Rect dest)
     if (src.width <= 0 || src.height <= 0 || dest.width <= 0 || dest.height <= 0)
         return;
     for (int y = 0; y < dest.height; ++y) {
+        const int ty = dest.y + y;
         const int sy = src.y + static_cast<int>((static_cast<long long>(y) * src.height) / dest.height);
+        if (ty < 0 || ty >= m_height || sy < 0 || sy >= source.height())
+            continue;
+        const Argb* in = source.row(sy);
+        Argb* out = row(ty);
         for (int x = 0; x < dest.width; ++x) {
+            const int tx = dest.x + x;
             const int sx = src.x + static_cast<int>((static_cast<long long>(x) * src.width) / dest.width);
-            if (sx < 0 || sy < 0 || sx >= source.width() || sy >= source.height())
-                continue;
-            setPixel(dest.x + x, dest.y + y, source.pixel(sx, sy));
+            if (tx >= 0 && tx < m_width && sx >= 0 && sx < source.width())
+                out[tx] = in[sx];
         }
     }
 }
@@ -195,6 +236,7 @@ Surface surfaceFromImage(const QImage& image)
     target = image.convertToFormat(QImage::Format_ARGB32);
     target.setDotsPerMeterX(kDotsPerMetre);
     target.setDotsPerMeterY(kDotsPerMetre);
+    s.adopt();
     return s;
 }
 

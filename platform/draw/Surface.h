@@ -44,16 +44,26 @@ public:
     Surface& operator=(Surface&& other) noexcept;
     ~Surface();
 
-    int width() const;
-    int height() const;
+    int width() const { return m_width; }
+    int height() const { return m_height; }
     Size size() const { return {width(), height()}; }
-    bool isNull() const;
+    bool isNull() const { return m_bits == nullptr; }
 
     // Discards the content: the new surface is all FILL.
     void resize(int width, int height, Argb fill = rgb(255, 255, 255));
 
-    Argb pixel(int x, int y) const; // 0 outside the surface
-    void setPixel(int x, int y, Argb colour);
+    Argb pixel(int x, int y) const // 0 outside the surface
+    {
+        return contains(x, y) ? m_bits[static_cast<long>(y) * m_stride + x] : 0;
+    }
+    void setPixel(int x, int y, Argb colour)
+    {
+        if (contains(x, y))
+            m_bits[static_cast<long>(y) * m_stride + x] = colour;
+    }
+    // The pixels of row Y (width() of them); Y must lie inside the surface.
+    const Argb* row(int y) const { return m_bits + static_cast<long>(y) * m_stride; }
+    Argb* row(int y) { return m_bits + static_cast<long>(y) * m_stride; }
     void fill(Argb colour);
     void fillRect(Rect area, Argb colour);
 
@@ -78,13 +88,23 @@ public:
 
     bool operator==(const Surface& other) const; // same size and pixels
 
-    // For platform code: the QImage behind the surface.
+    // For platform code: the QImage behind the surface. Whoever replaces the image through it
+    // must call adopt() afterwards.
     void* nativeImage();
     const void* nativeImage() const;
+    void adopt() { refresh(); }
 
 private:
+    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
+    // Takes the pixel pointer and sizes from the image again (after it was replaced).
+    void refresh();
+
     struct Impl;
     std::unique_ptr<Impl> m_impl;
+    Argb* m_bits = nullptr; // the image's own pixels: the surface never shares them
+    int m_width = 0;
+    int m_height = 0;
+    long m_stride = 0; // pixels per row
 };
 
 } // namespace platform

@@ -10,29 +10,39 @@ void ListView::addColumn(const std::string& header, int width)
     notify(ControlChange::Columns);
 }
 
-int ListView::addRow(const std::string& text, int icon)
+void ListView::rowsChanged()
 {
-    m_rows.push_back({text, icon, {}});
+    if (m_rowsReported)
+        return;
+    m_rowsReported = true;
     notify(ControlChange::Rows);
+}
+
+int ListView::addRow(std::string text, int icon)
+{
+    Row row{std::move(text), icon, {}};
+    row.subItems.reserve(3);
+    m_rows.push_back(std::move(row));
+    rowsChanged();
     return rowCount();
 }
 
-void ListView::setSubItem(int row, int n, const std::string& text)
+void ListView::setSubItem(int row, int n, std::string text)
 {
     if (row < 1 || row > rowCount() || n < 1)
         return;
     auto& subs = m_rows[static_cast<size_t>(row - 1)].subItems;
     if (subs.size() < static_cast<size_t>(n))
         subs.resize(static_cast<size_t>(n));
-    subs[static_cast<size_t>(n - 1)] = text;
-    notify(ControlChange::Rows);
+    subs[static_cast<size_t>(n - 1)] = std::move(text);
+    rowsChanged();
 }
 
 void ListView::clear()
 {
     m_rows.clear();
     m_selected = 0;
-    notify(ControlChange::Rows);
+    rowsChanged();
     notify(ControlChange::Selection);
 }
 

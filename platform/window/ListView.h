@@ -33,9 +33,9 @@ public:
     const std::vector<Column>& columns() const { return m_columns; }
 
     // Adds a row at the end; returns its number (1-based).
-    int addRow(const std::string& text, int icon);
+    int addRow(std::string text, int icon);
     // Sets sub-item N (1-based) of row ROW; out-of-range rows are ignored.
-    void setSubItem(int row, int n, const std::string& text);
+    void setSubItem(int row, int n, std::string text);
     // Removes every row; nothing is selected afterwards.
     void clear();
     int rowCount() const { return static_cast<int>(m_rows.size()); }
@@ -50,6 +50,9 @@ public:
 
     // The view reports the learner's own selection moves here (no event).
     void selectedByUser(int number);
+    // The view has shown the rows as they are now. Until then, further changes of the rows
+    // are not reported again: filling a list reports once, however many rows it adds.
+    void rowsShown() { m_rowsReported = false; }
     // Picture for the list background and the small icons.
     void setIcons(std::vector<Picture> icons);
     const std::vector<Picture>& icons() const { return m_icons; }
@@ -59,6 +62,9 @@ private:
     std::vector<Row> m_rows;
     std::vector<Picture> m_icons;
     int m_selected = 0;
+    bool m_rowsReported = false;
+
+    void rowsChanged();
 };
 
 } // namespace platform

@@ -21,6 +21,7 @@
 #include <QWindow>
 
 #include "platform/draw/QtDraw.h"
+#include "platform/log/ActionLog.h"
 #include "platform/time/QtTimerFactory.h"
 #include "platform/window/CustomControl.h"
 #include "platform/window/ListView.h"
@@ -364,13 +365,19 @@ public:
             return;
         m_resetPending = true;
         // Filling the list adds rows one by one; the view rebuilds once, after the handler.
-        QTimer::singleShot(0, this, [this] {
-            m_resetPending = false;
-            m_updating = true;
-            m_model.reset();
-            m_updating = false;
-            selectionChanged();
-        });
+        QTimer::singleShot(0, this, [this] { flushRows(); });
+    }
+    // Rebuilds the rows now if a rebuild is waiting.
+    void flushRows()
+    {
+        if (!m_resetPending)
+            return;
+        m_resetPending = false;
+        m_updating = true;
+        m_model.reset();
+        m_updating = false;
+        m_list.rowsShown();
+        selectionChanged();
     }
     void selectionChanged()
     {
@@ -584,6 +591,14 @@ struct QtFormView::Impl : public ControlObserver, public Form::FormObserver {
         Window(Impl& impl, Qt::WindowFlags flags) : QWidget(nullptr, flags), m_impl(impl) {}
 
     protected:
+        void paintEvent(QPaintEvent* e) override
+        {
+            QWidget::paintEvent(e);
+            if (m_painted)
+                return;
+            m_painted = true;
+            actionlog::write("window.shown", u8(windowTitle()));
+        }
         void changeEvent(QEvent* e) override
         {
             QWidget::changeEvent(e);
@@ -619,6 +634,7 @@ struct QtFormView::Impl : public ControlObserver, public Form::FormObserver {
 
     private:
         Impl& m_impl;
+        bool m_painted = false;
     };
 
     explicit Impl(Form& f) : form(f) {}
@@ -749,8 +765,13 @@ struct QtFormView::Impl : public ControlObserver, public Form::FormObserver {
             else
                 window->hide();
         } else if (f.visible()) {
-            if (window->isMinimized() || !window->isVisible())
+            if (window->isMinimized() || !window->isVisible()) {
+                // The window shows its list filled from the first frame on.
+                for (auto& [control, widget] : widgets)
+                    if (auto* list = dynamic_cast<ListWidget*>(widget))
+                        list->flushRows();
                 window->showNormal();
+            }
         } else {
             window->hide();
         }
