@@ -3,6 +3,8 @@
 #include <cstdlib>
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 #include "platform/draw/QtDraw.h"
 #include "platform/draw/Surface.h"
@@ -31,6 +33,13 @@ void Runtime::prepareFonts()
 }
 
 std::string Runtime::programFolder() { return u8(QCoreApplication::applicationDirPath()); }
+
+void Runtime::processEvents(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 void Runtime::quit(int code) { QApplication::exit(code); }
 

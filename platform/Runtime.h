@@ -21,6 +21,8 @@ public:
     static void prepareFonts();
     // The folder of the running program, without a trailing separator.
     static std::string programFolder();
+    // Runs the event loop for MILLISECONDS (benchmarks and tools that drive the window).
+    static void processEvents(int milliseconds);
     // Ends the event loop with CODE (every window closes, no further handler runs).
     static void quit(int code = 0);
 
