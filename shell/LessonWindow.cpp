@@ -172,15 +172,11 @@ platform::Status LessonWindow::bind()
 void LessonWindow::wire()
 {
     WindowControls& c = m_controls;
-    auto onClick = [](auto& control, std::function<void()> handler) {
+    // The Click of a plain control, or of a self-drawn one (raised by its place in the form).
+    auto onClick = [](platform::Control* control, std::function<void()> handler) {
         control->on("Click", [handler = std::move(handler)](const platform::ControlEvent&) { handler(); });
     };
-    auto onButton = [](Button& b, std::function<void()> handler) {
-        b.host->on("Click", [handler = std::move(handler)](const platform::ControlEvent&) { handler(); });
-    };
-    auto onBox = [](CheckBox& b, std::function<void()> handler) {
-        b.host->on("Click", [handler = std::move(handler)](const platform::ControlEvent&) { handler(); });
-    };
+    auto onButton = [&onClick](const auto& hosted, std::function<void()> handler) { onClick(hosted.host, std::move(handler)); };
 
     for (platform::Control* background : {c.mainmag, c.gendumag})
         background->on("MouseDown", [this](const platform::ControlEvent& e) { m_chrome.backgroundMouseDown(e.button); });
@@ -189,12 +185,12 @@ void LessonWindow::wire()
     c.ListView1->on("KeyUp", [this](const platform::ControlEvent& e) { m_navigation.listKeyUp(e.keyCode); });
     c.ListView1->on("DblClick", [this](const platform::ControlEvent&) { m_navigation.listDblClick(); });
 
-    onBox(c.richeck, [this] { m_panes.richeckClick(); });
-    onBox(c.hancheck, [this] { m_panes.hancheckClick(); });
-    onBox(c.fycheck, [this] { m_panes.fycheckClick(); });
-    onBox(c.riyucheck, [this] { m_panes.riyucheckClick(); });
-    onBox(c.cncheck, [this] { m_panes.cncheckClick(); });
-    onBox(c.fycheck1, [this] { m_panes.fycheck1Click(); });
+    onButton(c.richeck, [this] { m_panes.richeckClick(); });
+    onButton(c.hancheck, [this] { m_panes.hancheckClick(); });
+    onButton(c.fycheck, [this] { m_panes.fycheckClick(); });
+    onButton(c.riyucheck, [this] { m_panes.riyucheckClick(); });
+    onButton(c.cncheck, [this] { m_panes.cncheckClick(); });
+    onButton(c.fycheck1, [this] { m_panes.fycheck1Click(); });
 
     for (int i = 0; i < 6; ++i)
         c.ddanxuan[static_cast<size_t>(i)].host->on("GotFocus", [this, i](const platform::ControlEvent&) { m_category.gotFocus(i); });
