@@ -67,6 +67,8 @@ int main(int argc, char** argv)
         return 1;
     }
     window.formLoad();
+    if (!audio.hasSound())
+        platform::qtNotices().tell("没有声音设备", "找不到可用的声音设备：原音、提示音和录音都无法使用。");
     const int code = runtime.exec();
     platform::actionlog::write("program.end", std::to_string(code));
     return code;

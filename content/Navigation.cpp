@@ -9,6 +9,15 @@ std::string clipPath(const std::string& programFolder, const std::string& soundN
     return programFolder + "/music/" + soundName + ".mp3";
 }
 
+void loadClip(shell::WindowContext& x, const std::string& soundName)
+{
+    const std::string path = clipPath(x.io.programFolder, soundName);
+    x.io.wmp->setFileName(path);
+    const std::string problem = x.io.wmp->problem();
+    if (!problem.empty() && x.io.messages)
+        x.io.messages->tell("无法播放原音", "原音文件无法播放：" + path + "\n" + problem);
+}
+
 void Navigation::reach(int n)
 {
     platform::ListView& list = *m_x.c.ListView1;
@@ -78,8 +87,8 @@ void Navigation::listDblClick()
     if (m_x.s.studyMode != 2 && m_x.s.studyMode != 3)
         return;
     m_x.c.soundlabel->setText(list.cell(row, 2));
+    loadClip(m_x, m_x.c.soundlabel->text());
     platform::ItemPlayer& wmp = *m_x.io.wmp;
-    wmp.setFileName(clipPath(m_x.io.programFolder, m_x.c.soundlabel->text()));
     wmp.play();
     wmp.hold();
     wmp.play();

@@ -28,4 +28,8 @@ private:
 // The item's clip: the program folder, "music", the sound name and ".mp3", joined verbatim.
 std::string clipPath(const std::string& programFolder, const std::string& soundName);
 
+// Gives the player the clip of SOUNDNAME; a clip that cannot be played is handed over all the
+// same (playing it ends at once), and the learner is told which file and why.
+void loadClip(shell::WindowContext& x, const std::string& soundName);
+
 } // namespace content

@@ -288,6 +288,9 @@ void LessonWindow::runQuery(bool clearFirst, bool rewind)
     if (!m_data.refresh()) {
         if (m_io.messages)
             m_io.messages->tell("无法读取课程数据", "课程数据文件无法读取：" + m_data.databaseName() + "\n" + m_data.error());
+    } else if (m_data.rowCount() == 0 && m_io.messages) {
+        // An empty list is no lesson: say which part the file lacks.
+        m_io.messages->tell("没有课程内容", "课程数据文件中没有“" + s.lessonId + "”的内容：" + m_data.databaseName());
     }
     m_data.fillList(*m_controls.ListView1, 3, s.newItem);
     if (rewind)

@@ -33,7 +33,7 @@ bool ItemAudio::showSelected(bool soundFirst)
     return true;
 }
 
-void ItemAudio::load() { m_x.io.wmp->setFileName(content::clipPath(m_x.io.programFolder, m_x.c.soundlabel->text())); }
+void ItemAudio::load() { content::loadClip(m_x, m_x.c.soundlabel->text()); }
 
 void ItemAudio::wmpnoplay()
 {

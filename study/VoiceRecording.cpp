@@ -2,6 +2,7 @@
 
 #include "controls/button/ButtonEx.h"
 #include "controls/xp/Xp_ProgressBar.h"
+#include "platform/log/ActionLog.h"
 
 namespace study {
 
@@ -11,6 +12,14 @@ const char* const VoiceRecording::kPlayingText = "正在播放录音.......";
 
 namespace {
 const char* const kCannotRecord = "无法录音：";
+}
+
+void VoiceRecording::cannotRecord(const std::string& why)
+{
+    const std::string text = kCannotRecord + why;
+    m_x.c.recordlabel->setText(text);
+    // What the panel tells the learner goes to the log as well.
+    platform::actionlog::write("record.status", text);
 }
 
 void VoiceRecording::send(const char* command) { (void)m_x.io.mmc->command(command); }
@@ -32,7 +41,7 @@ void VoiceRecording::openDevice()
     m_openError = opened ? std::string() : opened.error().message;
     m_x.c.playrec->setEnabled(false);
     if (!m_openError.empty())
-        m_x.c.recordlabel->setText(kCannotRecord + m_openError);
+        cannotRecord(m_openError);
 }
 
 void VoiceRecording::closeDevice() { send("close"); }
@@ -41,7 +50,7 @@ bool VoiceRecording::reportUnusable()
 {
     if (m_x.io.mmc->mode() != platform::RecordingDevice::Mode::NotOpen)
         return false;
-    m_x.c.recordlabel->setText(kCannotRecord + (m_openError.empty() ? std::string("录音设备没有打开") : m_openError));
+    cannotRecord(m_openError.empty() ? std::string("录音设备没有打开") : m_openError);
     return true;
 }
 
@@ -69,7 +78,7 @@ void VoiceRecording::startrecClick()
         c.recordcount->setInterval(0);
         c.stoprec.setVisible(false);
         c.startrec.setVisible(true);
-        c.recordlabel->setText(kCannotRecord + recording.error().message);
+        cannotRecord(recording.error().message);
     }
 }
 

@@ -33,6 +33,8 @@ private:
     void writeLengthLine();
     // The status shown instead when the device is not usable.
     bool reportUnusable();
+    // Shows "无法录音：" and WHY in the panel's status label.
+    void cannotRecord(const std::string& why);
 
     shell::WindowContext& m_x;
     std::string m_openError; // why the device could not be opened; empty when it is open

@@ -45,6 +45,9 @@ public:
     virtual double currentPosition() const = 0; // seconds into the clip
     virtual double duration() const = 0;        // seconds; 0 when no playable clip is loaded
     virtual int playState() const = 0;
+    // Why the clip last given to setFileName cannot be played (missing, empty, undecodable);
+    // empty when it can, or when the player cannot tell.
+    virtual std::string problem() const { return {}; }
 
     void setOnPlayStateChange(std::function<void(int oldState, int newState)> handler) { m_onChange = std::move(handler); }
 

@@ -37,6 +37,7 @@ public:
 
     void setFileName(const std::string& path) override;
     std::string fileName() const override { return m_path; }
+    std::string problem() const override { return m_problem; }
     void play() override;
     void hold() override;
     void halt() override;

@@ -74,6 +74,13 @@ public:
     void* data() const { return m_data; }
     std::size_t size() const { return m_size; }
 
+    // The length of the file at PATH, mapped or not; 0 when it cannot be known.
+    static std::size_t lengthOf(const std::string& path)
+    {
+        struct stat st { };
+        return ::stat(path.c_str(), &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+    }
+
 private:
     void* m_data = nullptr;
     std::size_t m_size = 0;
@@ -132,6 +139,24 @@ Result<MdbCatalogEntry*> findTable(MdbHandle* mdb, const std::string& path, cons
     return storeError(Error::Code::BadFormat, path, "has no table \"" + name + "\"");
 }
 
+// Whether every page the table's usage map lists lies inside a file of FILEPAGES pages.
+// libmdb stops a scan at the first page it cannot read and reports the rows before it as
+// the whole table, so a file cut short at a page boundary would read as a shorter list.
+bool pagesInsideFile(MdbHandle* mdb, MdbTableDef* table, std::size_t filePages)
+{
+    if (!table->usage_map || table->map_sz == 0)
+        return true; // libmdb then reads page by page up to the end of the file
+    for (gint32 page = 0;;) {
+        page = mdb_map_find_next(mdb, table->usage_map, static_cast<unsigned>(table->map_sz), static_cast<guint32>(page));
+        if (page == 0)
+            return true;
+        if (page < 0)
+            return true; // an unknown map type: libmdb reads page by page as well
+        if (static_cast<std::size_t>(page) >= filePages)
+            return false;
+    }
+}
+
 } // namespace
 
 Status scanLessonRowsWithMdb(const std::string& path, const std::string& table, const LessonColumns& names, const std::string& id,
@@ -152,6 +177,9 @@ Status scanLessonRowsWithMdb(const std::string& path, const std::string& table, 
     std::unique_ptr<MdbTableDef, TableFreer> def(mdb_read_table(entry.value()));
     if (!def || !mdb_read_columns(def.get()))
         return storeError(Error::Code::BadFormat, path, "is damaged (the table \"" + table + "\" cannot be read)");
+    const std::size_t length = mapping.data() ? mapping.size() : FileMapping::lengthOf(path);
+    if (!pagesInsideFile(mdb.get(), def.get(), length / static_cast<std::size_t>(mdb->fmt->pg_size)))
+        return storeError(Error::Code::BadFormat, path, "is damaged (cut short: the table \"" + table + "\" has pages past its end)");
 
     const std::array<const std::string*, 5> kNames = { &names.id, &names.jp, &names.cn, &names.sound, &names.fy };
     std::array<ColumnReader, 5> columns;

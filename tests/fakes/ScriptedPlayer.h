@@ -50,6 +50,7 @@ public:
     double currentPosition() const override { return m_state == kStopped ? 0.0 : m_position; }
     double duration() const override;
     int playState() const override { return m_state; }
+    std::string problem() const override { return isMissing() ? "the clip is missing" : ""; }
 
 private:
     bool isMissing() const { return m_missing.count(m_path) > 0; }

@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "tests/shell/WindowHarness.h"
@@ -85,6 +88,37 @@ TEST(Navigation, DoubleClickPlaysFromTheStartInTheListeningModes)
             expected.insert(expected.end(), plays.begin(), plays.end());
         }
         EXPECT_EQ(w.playerCalls(), expected);
+    }
+}
+
+TEST(Navigation, AClipThatCannotBePlayedIsNamedToTheLearner)
+{
+    struct Case {
+        const char* name;
+        int menu;                          // the study screen: 2 listen-read, 3 repeat-read
+        std::function<void(Window&)> play; // plays row 2 there
+    } cases[] = {
+        {"double-click", 2, [](Window& w) { w.doubleClickRow(2); }},
+        {"listen button", 2, [](Window& w) { w.clickRow(2); w.click(w.c().jibenbtn[10]); }},
+        {"reference audio", 3, [](Window& w) { w.clickRow(2); w.click(w.c().jibenbtn[4]); }},
+    };
+    for (const Case& t : cases) {
+        SCOPED_TRACE(t.name);
+        Window w;
+        w.player.setMissing(harness::clip("b2"));
+        w.start();
+        w.click(w.c().xuanxiang[t.menu]);
+        w.doubleClickRow(1); // a clip that plays: nothing to say
+        EXPECT_TRUE(w.alerts.notices.empty());
+        w.playerCalls();
+        t.play(w);
+        ASSERT_EQ(w.alerts.notices.size(), 1u);
+        EXPECT_EQ(w.alerts.notices[0].title, "无法播放原音");
+        EXPECT_EQ(w.alerts.notices[0].message, "原音文件无法播放：/course/music/b2.mp3\nthe clip is missing");
+        // The clip is handed over all the same: playing it ends at once.
+        const auto calls = w.playerCalls();
+        EXPECT_NE(std::find(calls.begin(), calls.end(), "FileName=/course/music/b2.mp3"), calls.end());
+        EXPECT_NE(std::find(calls.begin(), calls.end(), "Play"), calls.end());
     }
 }
 

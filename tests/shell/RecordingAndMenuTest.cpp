@@ -3,6 +3,7 @@
 #include "study/ItemAudio.h"
 #include "study/VoiceRecording.h"
 #include "tests/shell/WindowHarness.h"
+#include "tests/support/LogCapture.h"
 
 using harness::clip;
 using harness::Window;
@@ -90,6 +91,7 @@ TEST(VoiceRecording, RecordStopPlayBackFollowTheStateTable)
 TEST(VoiceRecording, WithoutADeviceTheLearnerIsToldAndNothingPretends)
 {
     Window w;
+    testpaths::LogCapture log;
     w.recorder.failOpen(platform::Error{platform::Error::Code::DeviceUnavailable, "no capture device"});
     repeatRead(w);
     auto& c = w.c();
@@ -98,6 +100,8 @@ TEST(VoiceRecording, WithoutADeviceTheLearnerIsToldAndNothingPretends)
     EXPECT_EQ(panel(w), (Panel{true, false, false, "无法录音：no capture device", 0}));
     w.click(c.playrec); // disabled: nothing
     EXPECT_TRUE(w.alerts.alerts.empty());
+    // What the panel says is logged each time it says it: on opening and on the press.
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"record.status 无法录音：no capture device", "record.status 无法录音：no capture device"}));
 }
 
 TEST(VoiceRecording, ATakeThatReachesItsBoundStopsAsStopWould)

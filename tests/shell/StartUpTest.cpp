@@ -100,6 +100,32 @@ TEST(StartUp, SettingsDecideStudyModeAndWordButtons)
     }
 }
 
+TEST(StartUp, APartWithoutRowsIsNamedToTheLearner)
+{
+    struct Case {
+        const char* name;
+        const char* kewen;  // the part chosen last
+        bool wordsClicked;  // then the word category, which has no rows
+        std::string id;     // the part named in the one notice
+    } cases[] = {
+        {"the part chosen last", "dext9", false, "dext1dext9"},
+        {"a category chosen later", "基本课文", true, "dext1单词"},
+    };
+    for (const Case& t : cases) {
+        SCOPED_TRACE(t.name);
+        Window w;
+        w.profile.set("study", "kewen", t.kewen);
+        w.store.setRows("dext1单词", {});
+        w.start();
+        if (t.wordsClicked)
+            w.click(w.c().ddanxuan[2]);
+        ASSERT_EQ(w.alerts.notices.size(), 1u);
+        EXPECT_EQ(w.alerts.notices[0].title, "没有课程内容");
+        EXPECT_EQ(w.alerts.notices[0].message, "课程数据文件中没有“" + t.id + "”的内容：/course/data/shuju.dat");
+        EXPECT_EQ(w.c().ListView1->rowCount(), 0);
+    }
+}
+
 TEST(StartUp, UnreadableDataFileOpensAnEmptyWindowAndSaysWhich)
 {
     Window w;

@@ -134,6 +134,7 @@ TEST(MdbLessonSource, RefusesFilesAndTablesItCannotRead)
 {
     testpaths::TempFolder folder;
     const std::string jet4 = readFile(fixture("claroty_access_parser_test.mdb"));
+    const std::string agents = readFile(fixture("jackcess_compIndexTestV2000.mdb")); // rows on pages 15 to 20
     std::filesystem::create_directory(folder.path() / "folder.mdb");
     const RefusedCase cases[] = {
         { "missing file", folder.file("none.mdb"), "study", {}, Error::Code::NotFound, "is missing" },
@@ -146,6 +147,8 @@ TEST(MdbLessonSource, RefusesFilesAndTablesItCannotRead)
         { "cut inside a page", folder.write("cut.mdb", jet4.substr(0, jet4.size() - 100)), "ClarotyTable", {}, Error::Code::BadFormat,
             "whole number of pages" },
         { "only the header page", folder.write("head.mdb", jet4.substr(0, 4096)), "ClarotyTable", {}, Error::Code::BadFormat, "too short" },
+        { "cut at a page boundary inside the table's rows", folder.write("short.mdb", agents.substr(0, 19 * 4096)), "Table1", kAgentColumns,
+            Error::Code::BadFormat, "cut short: the table \"Table1\" has pages past its end" },
         { "no such table", fixture("claroty_access_parser_test.mdb"), "study", {}, Error::Code::BadFormat, "has no table \"study\"" },
         { "four of the five columns missing", fixture("claroty_access_parser_test.mdb"), "ClarotyTable", {}, Error::Code::BadFormat,
             "has no column \"jp\" in the table \"ClarotyTable\"" },
