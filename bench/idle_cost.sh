@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# What the program costs at rest: CPU over 10 s with the window shown and nothing playing,
+# CPU over 10 s with the pointer resting on a menu button, and resident memory after start-up
+# on the sample course. Prints each figure against its target.
+#
+#   bench/idle_cost.sh [MAIN [SECONDS]]    (default build/course/main, 10 s; runs itself under
+#                                          xvfb-run when no X display is set)
+# SDL_AUDIODRIVER is "disk" writing to /dev/null unless set: like a sound card, it keeps the
+# mixer running; "dummy" does not.
+set -uo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+fi
+main=$(realpath "${1:-$top/build/course/main}")
+seconds=${2:-10}
+# shellcheck source-path=SCRIPTDIR source=../tests/support/window_driver.sh
+. "$top/tests/support/window_driver.sh"
+
+work=$(mktemp -d)
+mkdir -m 700 "$work/runtime"
+trap 'ui_quit; rm -rf "$work"' EXIT
+export LANG=C.UTF-8 XDG_RUNTIME_DIR=$work/runtime
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-disk} SDL_DISKAUDIOFILE=${SDL_DISKAUDIOFILE:-/dev/null}
+
+ticks=$(getconf CLK_TCK)
+cpu_ticks() { sed 's/^.*) //' "/proc/$UI_PID/stat" | awk '{ print $12 + $13 }'; } # utime + stime
+# Percent of one core used over SECONDS from now, with two decimals.
+cpu_percent() {
+    local before after
+    before=$(cpu_ticks)
+    sleep "$seconds"
+    after=$(cpu_ticks)
+    awk -v d=$((after - before)) -v t="$ticks" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * d / t / s }'
+}
+report() { # WHAT VALUE UNIT TARGET
+    awk -v w="$1" -v v="$2" -v u="$3" -v t="$4" \
+        'BEGIN { printf "%-42s %8s %-4s target < %s %s: %s\n", w, v, u, t, u, (v + 0 < t + 0 ? "met" : "MISSED") }'
+}
+
+ui_start "$main" "$top/resources/forms/main.json" "$work/log.txt"
+ui_wait_log 'store.query ' 10
+# Let start-up finish painting and the list fill before measuring.
+sleep 2
+rss=$(awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$UI_PID/status")
+# The pointer away from the window, then resting on the first menu button.
+xdotool mousemove 1 1
+sleep 0.5
+idle=$(cpu_percent)
+ui_move xuanxiang 1
+xdotool mousemove_relative 1 0 # the second move over a button shows it hovered
+sleep 0.5
+hover=$(cpu_percent)
+
+echo "idle cost of $main (audio driver $SDL_AUDIODRIVER, $seconds s each)"
+report "resident memory after start-up (VmRSS)" "$rss" MiB 80
+report "CPU at rest, window shown" "$idle" % 1
+report "CPU with the pointer on a menu button" "$hover" % 1
