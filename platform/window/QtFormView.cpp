@@ -551,6 +551,12 @@ public:
         QWidget* w = widgetOf(control);
         if (!w || !w->isVisible() || !w->isEnabled())
             return false;
+        // Qt tracks which widget the pointer is over from the window system's enter and leave
+        // events; asking for the pointer's place would cost a round trip to the window system on
+        // every hover tick. While a mouse button is held Qt holds the leave back until the
+        // release, so then ask where the pointer is.
+        if (QApplication::mouseButtons() == Qt::NoButton)
+            return w->underMouse();
         QWidget* under = QApplication::widgetAt(QCursor::pos());
         // A disabled window is never the window under the pointer.
         return under == w && under->isEnabled();

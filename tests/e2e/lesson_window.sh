@@ -47,6 +47,17 @@ ui_wait_log '^ *[0-9]+ audio.open disk, ' 10
 read -r rate channels <<<"$(sed -n 's/^ *[0-9]* audio.open disk, \([0-9]*\) Hz, \([0-9]*\) channels$/\1 \2/p' "$work/log.txt")"
 ui_wait_log 'store.query study "dext1基本课文": 9 rows' 10
 
+# The pointer resting on a menu button shows its Over skin, and the Up skin comes back once the
+# pointer has left the window: (20, 15) is a pixel of the skins' symbol, coral over, teal up.
+read -r bx by _ <<<"$(ui_place xuanxiang 1)"
+bx=$((bx + 20)) by=$((by + 15))
+skin_shown() { ui_shot "$work/hover.png" && [ "$(ui_pixel "$work/hover.png" "$bx" "$by")" = "$1" ]; }
+ui_move xuanxiang 1
+xdotool mousemove_relative 1 0 # the first move over a button only starts its tracking
+ui_until 5 skin_shown "$(ui_pixel "$art_dir/xuanxiang_1_over.png" 20 15)" || ui_fail "the menu button does not look hovered"
+xdotool mousemove 0 0
+ui_until 5 skin_shown "$(ui_pixel "$art_dir/xuanxiang_1_up.png" 20 15)" || ui_fail "the menu button still looks hovered"
+
 # Listen-read, then a double-click on the list's second row plays that row's clip. The list's
 # heading and rows are drawn 24 and 22 pixels high.
 ui_click xuanxiang 2
