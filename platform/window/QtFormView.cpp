@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextDocument>
 #include <QTimer>
 #include <QTreeView>
 #include <QWindow>
@@ -233,8 +234,11 @@ public:
             auto* edit = new QPlainTextEdit(this);
             edit->setReadOnly(locked);
             edit->setFrameShape(QFrame::NoFrame);
-            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            // A text box has no scroll bars, and its text starts a pixel from its edges: the
+            // one-line boxes of the pronunciation frames are barely taller than a line.
+            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            edit->document()->setDocumentMargin(1);
             QObject::connect(edit, &QPlainTextEdit::textChanged, [this, edit] { edited(edit->toPlainText()); });
             m_multi = edit;
             m_editor = edit;
