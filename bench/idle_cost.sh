@@ -48,6 +48,7 @@ xdotool mousemove 1 1
 sleep 0.5
 idle=$(cpu_percent)
 ui_move xuanxiang 1
+sleep 0.1
 xdotool mousemove_relative 1 0 # the second move over a button shows it hovered
 sleep 0.5
 hover=$(cpu_percent)

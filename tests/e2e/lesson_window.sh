@@ -47,16 +47,28 @@ ui_wait_log '^ *[0-9]+ audio.open disk, ' 10
 read -r rate channels <<<"$(sed -n 's/^ *[0-9]* audio.open disk, \([0-9]*\) Hz, \([0-9]*\) channels$/\1 \2/p' "$work/log.txt")"
 ui_wait_log 'store.query study "dext1基本课文": 9 rows' 10
 
+# Whether the window shows, at (DX, DY) of control NAME [INDEX], the pixel (DX, DY) of picture ART.
+shows_art() { # ART NAME INDEX DX DY
+    local l t _
+    read -r l t _ <<<"$(ui_place "$2" "$3")"
+    ui_shot "$work/shot.png"
+    [ "$(ui_pixel "$work/shot.png" $((l + $4)) $((t + $5)))" = "$(ui_pixel "$art_dir/$1.png" "$4" "$5")" ]
+}
+
 # The pointer resting on a menu button shows its Over skin, and the Up skin comes back once the
 # pointer has left the window: (20, 15) is a pixel of the skins' symbol, coral over, teal up.
-read -r bx by _ <<<"$(ui_place xuanxiang 1)"
-bx=$((bx + 20)) by=$((by + 15))
-skin_shown() { ui_shot "$work/hover.png" && [ "$(ui_pixel "$work/hover.png" "$bx" "$by")" = "$1" ]; }
+# The first move over a button only starts its tracking, and Qt merges moves that come close
+# together: the pointer keeps stirring by a pixel until the button looks hovered.
+step=1
+stir_and_look() {
+    step=$((-step))
+    xdotool mousemove_relative -- "$step" 0
+    shows_art xuanxiang_1_over xuanxiang 1 20 15
+}
 ui_move xuanxiang 1
-xdotool mousemove_relative 1 0 # the first move over a button only starts its tracking
-ui_until 5 skin_shown "$(ui_pixel "$art_dir/xuanxiang_1_over.png" 20 15)" || ui_fail "the menu button does not look hovered"
+ui_until 5 stir_and_look || ui_fail "the menu button does not look hovered"
 xdotool mousemove 0 0
-ui_until 5 skin_shown "$(ui_pixel "$art_dir/xuanxiang_1_up.png" 20 15)" || ui_fail "the menu button still looks hovered"
+ui_until 5 shows_art xuanxiang_1_up xuanxiang 1 20 15 || ui_fail "the menu button still looks hovered"
 
 # Listen-read, then a double-click on the list's second row plays that row's clip. The list's
 # heading and rows are drawn 24 and 22 pixels high.
@@ -67,21 +79,17 @@ ui_wait_log "player.play $course/music/jiben02.mp3\$"
 check_sound "row 2's clip"
 
 # The word category shows the pronunciation frame over the panes: its "发音" tag, at (44, 76)
-# of its picture, is where the main view's panes were.
-read -r fx fy _ <<<"$(ui_place fayinframe)"
-fx=$((fx + 44)) fy=$((fy + 76))
-art=$(ui_pixel "$art_dir/fayinmag_0.png" 44 76)
-ui_shot "$work/before-words.png"
-[ "$(ui_pixel "$work/before-words.png" "$fx" "$fy")" != "$art" ] ||
-    ui_fail "the main view already shows the pronunciation frame's colour $art"
+# of its picture, comes where the main view's panes were.
+! shows_art fayinmag_0 fayinframe "" 44 76 || ui_fail "the main view shows the pronunciation frame already"
 ui_click ddanxuan 2
 ui_wait_log 'store.query study "dext1单词": 12 rows'
-frame_shown() { ui_shot "$work/words.png" && [ "$(ui_pixel "$work/words.png" "$fx" "$fy")" = "$art" ]; }
-ui_until 5 frame_shown || ui_fail "the pronunciation frame is not shown: $(ui_pixel "$work/words.png" "$fx" "$fy") at $fx,$fy, not $art"
+ui_until 5 shows_art fayinmag_0 fayinframe "" 44 76 || ui_fail "the pronunciation frame is not shown"
 
-# The follow-read screen's run plays the first item, pauses, then plays the second.
+# The follow-read screen keeps the word category; its own pronunciation frame lies over its
+# Japanese and Chinese boxes. The screen's run plays the first item, pauses, plays the second.
 ui_click xuanxiang 1
 ui_wait_log 'effect.play .*/music/click.wav'
+ui_until 5 shows_art fayinmag_1 fayinframe1 "" 60 76 || ui_fail "the screen's pronunciation frame is not on top"
 ui_click jibenbtn 0
 run=$UI_MARK
 ui_wait_log "player.end $course/music/danci02.mp3\$" 20
