@@ -54,6 +54,8 @@ ui_start() {
     if [ -z "$UI_WM" ]; then
         openbox >/dev/null 2>&1 &
         UI_WM=$!
+        # A window mapped while the window manager is still starting may never be shown.
+        ui_until 10 ui_wm_ready || ui_fail "openbox did not start"
     fi
     : >"$UI_LOG"
     UI_MARK=0
@@ -61,6 +63,8 @@ ui_start() {
     UI_PID=$!
     ui_until 20 ui_window_found || ui_fail "no window named Tovanel appeared"
 }
+
+ui_wm_ready() { xdotool get_num_desktops >/dev/null 2>&1; }
 
 ui_window_found() {
     kill -0 "$UI_PID" 2>/dev/null || ui_fail "the program ended before its window appeared"
