@@ -23,15 +23,19 @@ trap 'ui_quit; rm -rf "$work"' EXIT
 export LANG=C.UTF-8 XDG_RUNTIME_DIR=$work/runtime
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-disk} SDL_DISKAUDIOFILE=${SDL_DISKAUDIOFILE:-/dev/null}
 
+# CPU time used so far, in microseconds: utime + stime of /proc/PID/stat (clock ticks, charged
+# to whoever runs when the tick comes), and the exact run time of all threads in their
+# /proc/PID/task/*/schedstat (nanoseconds; threads that ended are not counted).
 ticks=$(getconf CLK_TCK)
-cpu_ticks() { sed 's/^.*) //' "/proc/$UI_PID/stat" | awk '{ print $12 + $13 }'; } # utime + stime
-# Percent of one core used over SECONDS from now, with two decimals.
+cpu_stat_us() { sed 's/^.*) //' "/proc/$UI_PID/stat" | awk -v t="$ticks" '{ print ($12 + $13) * 1000000 / t }'; }
+cpu_sched_us() { cat /proc/"$UI_PID"/task/*/schedstat | awk '{ n += $1 } END { print n / 1000 }'; }
+# Percent of one core used over SECONDS from now, both ways: "STAT SCHED", two decimals each.
 cpu_percent() {
-    local before after
-    before=$(cpu_ticks)
+    local stat sched
+    stat=$(cpu_stat_us) sched=$(cpu_sched_us)
     sleep "$seconds"
-    after=$(cpu_ticks)
-    awk -v d=$((after - before)) -v t="$ticks" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * d / t / s }'
+    awk -v a="$stat" -v b="$(cpu_stat_us)" -v c="$sched" -v d="$(cpu_sched_us)" -v s="$seconds" \
+        'BEGIN { printf "%.2f %.2f", (b - a) / s / 10000, (d - c) / s / 10000 }'
 }
 report() { # WHAT VALUE UNIT TARGET
     awk -v w="$1" -v v="$2" -v u="$3" -v t="$4" \
@@ -46,14 +50,16 @@ rss=$(awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$UI_PID/status")
 # The pointer away from the window, then resting on the first menu button.
 xdotool mousemove 1 1
 sleep 0.5
-idle=$(cpu_percent)
+read -r idle idle_exact <<<"$(cpu_percent)"
 ui_move xuanxiang 1
 sleep 0.1
 xdotool mousemove_relative 1 0 # the second move over a button shows it hovered
 sleep 0.5
-hover=$(cpu_percent)
+read -r hover hover_exact <<<"$(cpu_percent)"
 
 echo "idle cost of $main (audio driver $SDL_AUDIODRIVER, $seconds s each)"
 report "resident memory after start-up (VmRSS)" "$rss" MiB 80
 report "CPU at rest, window shown" "$idle" % 1
+report "  the same, exact run time (schedstat)" "$idle_exact" % 1
 report "CPU with the pointer on a menu button" "$hover" % 1
+report "  the same, exact run time (schedstat)" "$hover_exact" % 1
