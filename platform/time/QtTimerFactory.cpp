@@ -5,6 +5,11 @@
 namespace platform {
 namespace {
 
+// The shortest period a timer ticks at, whatever interval it is given: the system clock tick
+// of the desktops these windows come from. A control asking for 1 ms (the button's hover
+// check) would otherwise wake the program a thousand times a second.
+constexpr int kShortestPeriodMs = 16;
+
 class QtTimer : public Timer {
 public:
     QtTimer()
@@ -16,7 +21,7 @@ public:
     {
         m_interval = milliseconds > 0 ? milliseconds : 0;
         if (m_interval > 0)
-            m_timer.start(m_interval);
+            m_timer.start(m_interval < kShortestPeriodMs ? kShortestPeriodMs : m_interval);
         else
             m_timer.stop();
     }

@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextDocument>
 #include <QTimer>
 #include <QTreeView>
 #include <QWindow>
@@ -234,8 +235,11 @@ public:
             auto* edit = new QPlainTextEdit(this);
             edit->setReadOnly(locked);
             edit->setFrameShape(QFrame::NoFrame);
-            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            // A text box has no scroll bars, and its text starts a pixel from its edges: the
+            // one-line boxes of the pronunciation frames are barely taller than a line.
+            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            edit->document()->setDocumentMargin(1);
             QObject::connect(edit, &QPlainTextEdit::textChanged, [this, edit] { edited(edit->toPlainText()); });
             m_multi = edit;
             m_editor = edit;
@@ -558,6 +562,12 @@ public:
         QWidget* w = widgetOf(control);
         if (!w || !w->isVisible() || !w->isEnabled())
             return false;
+        // Qt tracks which widget the pointer is over from the window system's enter and leave
+        // events; asking for the pointer's place would cost a round trip to the window system on
+        // every hover tick. While a mouse button is held Qt holds the leave back until the
+        // release, so then ask where the pointer is.
+        if (QApplication::mouseButtons() == Qt::NoButton)
+            return w->underMouse();
         QWidget* under = QApplication::widgetAt(QCursor::pos());
         // A disabled window is never the window under the pointer.
         return under == w && under->isEnabled();

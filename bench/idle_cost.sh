@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# What the program costs at rest: CPU over 10 s with the window shown and nothing playing,
+# CPU over 10 s with the pointer resting on a menu button, and resident memory after start-up
+# on the sample course. Prints each figure against its target.
+#
+#   bench/idle_cost.sh [MAIN [SECONDS]]    (default build/course/main, 10 s; runs itself under
+#                                          xvfb-run when no X display is set)
+# SDL_AUDIODRIVER is "disk" writing to /dev/null unless set: like a sound card, it keeps the
+# mixer running; "dummy" does not.
+set -uo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+fi
+main=$(realpath "${1:-$top/build/course/main}")
+seconds=${2:-10}
+# shellcheck source-path=SCRIPTDIR source=../tests/support/window_driver.sh
+. "$top/tests/support/window_driver.sh"
+
+work=$(mktemp -d)
+mkdir -m 700 "$work/runtime"
+trap 'ui_quit; rm -rf "$work"' EXIT
+export LANG=C.UTF-8 XDG_RUNTIME_DIR=$work/runtime
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-disk} SDL_DISKAUDIOFILE=${SDL_DISKAUDIOFILE:-/dev/null}
+
+# CPU time used so far, in microseconds: utime + stime of /proc/PID/stat (clock ticks, charged
+# to whoever runs when the tick comes), and the exact run time of all threads in their
+# /proc/PID/task/*/schedstat (nanoseconds; threads that ended are not counted).
+ticks=$(getconf CLK_TCK)
+cpu_stat_us() { sed 's/^.*) //' "/proc/$UI_PID/stat" | awk -v t="$ticks" '{ print ($12 + $13) * 1000000 / t }'; }
+cpu_sched_us() { cat /proc/"$UI_PID"/task/*/schedstat | awk '{ n += $1 } END { print n / 1000 }'; }
+# Percent of one core used over SECONDS from now, both ways: "STAT SCHED", two decimals each.
+cpu_percent() {
+    local stat sched
+    stat=$(cpu_stat_us) sched=$(cpu_sched_us)
+    sleep "$seconds"
+    awk -v a="$stat" -v b="$(cpu_stat_us)" -v c="$sched" -v d="$(cpu_sched_us)" -v s="$seconds" \
+        'BEGIN { printf "%.2f %.2f", (b - a) / s / 10000, (d - c) / s / 10000 }'
+}
+report() { # WHAT VALUE UNIT TARGET
+    awk -v w="$1" -v v="$2" -v u="$3" -v t="$4" \
+        'BEGIN { printf "%-42s %8s %-4s target < %s %s: %s\n", w, v, u, t, u, (v + 0 < t + 0 ? "met" : "MISSED") }'
+}
+
+ui_start "$main" "$top/resources/forms/main.json" "$work/log.txt"
+ui_wait_log 'store.query ' 10
+# Let start-up finish painting and the list fill before measuring.
+sleep 2
+rss=$(awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$UI_PID/status")
+# The pointer away from the window, then resting on the first menu button.
+xdotool mousemove 1 1
+sleep 0.5
+read -r idle idle_exact <<<"$(cpu_percent)"
+ui_move xuanxiang 1
+sleep 0.1
+xdotool mousemove_relative 1 0 # the second move over a button shows it hovered
+sleep 0.5
+read -r hover hover_exact <<<"$(cpu_percent)"
+
+echo "idle cost of $main (audio driver $SDL_AUDIODRIVER, $seconds s each)"
+report "resident memory after start-up (VmRSS)" "$rss" MiB 80
+report "CPU at rest, window shown" "$idle" % 1
+report "  the same, exact run time (schedstat)" "$idle_exact" % 1
+report "CPU with the pointer on a menu button" "$hover" % 1
+report "  the same, exact run time (schedstat)" "$hover_exact" % 1
