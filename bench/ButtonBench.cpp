@@ -71,7 +71,7 @@ public:
     void setShape(const Surface*, Argb) override {}
     bool isRunMode() const override { return true; }
     bool displayAsDefault() const override { return false; }
-    platform::FontSpec ambientFont() const override { return {}; }
+    platform::FontInfo ambientFont() const override { return {}; }
     platform::Point pointerPosition() const override { return {5, 5}; }
     bool isUnderPointer() const override
     {
@@ -133,7 +133,7 @@ platform::PropertyBag borderedButton()
         play.fillRect({4, y, 1 + 2 * (y <= 7 ? y - 2 : 13 - y), 1}, rgb(30, 150, 60));
     platform::PropertyBag bag;
     bag.set("Caption", std::string("&Play"));
-    bag.set("Font", platform::FontSpec{"DejaVu Sans", 9.0, 400, 0});
+    bag.set("Font", platform::FontInfo{"DejaVu Sans", 9.0, 400, 0});
     bag.set("Picture", Picture::fromSurface(play));
     return bag;
 }

@@ -29,7 +29,7 @@ int Runtime::exec() { return QApplication::exec(); }
 void Runtime::prepareFonts()
 {
     for (const char* face : {"宋体", "MS Mincho"})
-        (void)Surface::textSize("日本語", FontSpec{face, 9.0});
+        (void)Surface::textSize("日本語", FontInfo{face, 9.0});
 }
 
 std::string Runtime::programFolder() { return u8(QCoreApplication::applicationDirPath()); }

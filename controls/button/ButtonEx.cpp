@@ -189,7 +189,7 @@ void ButtonEx::setForeColor(OleColour value)
     changed("ForeColor");
 }
 
-void ButtonEx::setFont(const platform::FontSpec& value)
+void ButtonEx::setFont(const platform::FontInfo& value)
 {
     m_font = value;
     m_imgPicture.font = value;
@@ -378,7 +378,7 @@ void ButtonEx::initProperties()
     setCaptionOffsetY(0);
     setEnabled(true);
     setForeColor(platform::kSysButtonText);
-    setFont(site() ? site()->ambientFont() : platform::FontSpec{});
+    setFont(site() ? site()->ambientFont() : platform::FontInfo{});
     setHighlightColor(platform::kSysButtonText);
     setHighlightPicture(false);
     setMouseIcon(platform::Picture::empty());
@@ -419,7 +419,7 @@ void ButtonEx::readProperties(const platform::PropertyBag& bag)
     setCaptionOffsetY(bag.readInt("CaptionOffsetY", 0));
     setEnabled(bag.readBool("Enabled", true));
     setForeColor(asColour(bag.readInt("ForeColor", asStored(platform::kSysButtonText))));
-    setFont(bag.readFont("Font", site() ? site()->ambientFont() : platform::FontSpec{}));
+    setFont(bag.readFont("Font", site() ? site()->ambientFont() : platform::FontInfo{}));
     setHighlightColor(asColour(bag.readInt("HighlightColor", asStored(platform::kSysButtonText))));
     setHighlightPicture(bag.readBool("HighlightPicture", false));
     setMouseIcon(bag.readPicture("MouseIcon"));
@@ -447,7 +447,7 @@ void ButtonEx::readProperties(const platform::PropertyBag& bag)
 
 void ButtonEx::writeProperties(platform::PropertyBag& bag) const
 {
-    const platform::FontSpec containerFont = site() ? site()->ambientFont() : platform::FontSpec{};
+    const platform::FontInfo containerFont = site() ? site()->ambientFont() : platform::FontInfo{};
     bag.writeInt("Appearance", m_appearance, 1);
     bag.writeBool("Enabled", m_enabled, true);
     bag.writeInt("BackColor", asStored(m_backColor), asStored(platform::kSysButtonFace));

@@ -2,7 +2,7 @@
 
 #include "platform/core/Result.h"
 #include "platform/draw/Colour.h"
-#include "platform/draw/FontSpec.h"
+#include "platform/draw/FontInfo.h"
 #include "platform/draw/Picture.h"
 #include "platform/draw/Surface.h"
 #include "platform/time/Timer.h"
@@ -42,7 +42,7 @@ struct PictureHolder {
 
     platform::OleColour backColor = platform::kSysButtonFace;
     platform::OleColour foreColor = platform::kSysButtonText;
-    platform::FontSpec font;
+    platform::FontInfo font;
     bool enabled = true;
     bool rightToLeft = false;
     int mousePointer = 0;
@@ -109,8 +109,8 @@ public:
     void setEnabled(bool value);
     platform::OleColour ForeColor() const { return m_foreColor; }
     void setForeColor(platform::OleColour value);
-    const platform::FontSpec& Font() const { return m_font; }
-    void setFont(const platform::FontSpec& value);
+    const platform::FontInfo& Font() const { return m_font; }
+    void setFont(const platform::FontInfo& value);
     platform::OleColour HighlightColor() const { return m_highlightColor; }
     void setHighlightColor(platform::OleColour value);
     bool HighlightPicture() const { return m_highlightPicture; }
@@ -234,7 +234,7 @@ private:
     std::int32_t m_captionOffsetY = 0;
     bool m_enabled = true;
     platform::OleColour m_foreColor = platform::kSysButtonText;
-    platform::FontSpec m_font;
+    platform::FontInfo m_font;
     platform::OleColour m_highlightColor = platform::kSysButtonText;
     bool m_highlightPicture = false;
     platform::Picture m_mouseIcon = platform::Picture::empty();
@@ -287,7 +287,7 @@ private:
     platform::Picture m_holderRenderingOf;
     platform::Argb m_holderRenderingBack = 0;
     std::string m_captionSizeOf;
-    platform::FontSpec m_captionSizeFont;
+    platform::FontInfo m_captionSizeFont;
     platform::Size m_captionSize;
     bool m_captionSizeKnown = false;
 };

@@ -155,7 +155,7 @@ PrefixedText prefixedText(const std::string& caption)
     return out;
 }
 
-void drawStateText(Surface& surface, const std::string& caption, platform::Point origin, const platform::FontSpec& font, Argb colour,
+void drawStateText(Surface& surface, const std::string& caption, platform::Point origin, const platform::FontInfo& font, Argb colour,
     bool disabled, bool rightAligned)
 {
     const PrefixedText text = prefixedText(caption);

@@ -5,7 +5,7 @@
 // Surface and keep no state; callers pass every colour already resolved to pixels.
 
 #include "platform/draw/Colour.h"
-#include "platform/draw/FontSpec.h"
+#include "platform/draw/FontInfo.h"
 #include "platform/draw/Surface.h"
 
 #include <optional>
@@ -62,7 +62,7 @@ PrefixedText prefixedText(const std::string& caption);
 // as wide as the raw caption (ampersands included); RIGHT_ALIGNED puts the shown text at the
 // box's right end instead of its left. DISABLED embosses it: the text in the 3-D highlight
 // colour one pixel down and right, then in the shadow colour at ORIGIN; COLOUR is then unused.
-void drawStateText(platform::Surface& surface, const std::string& caption, platform::Point origin, const platform::FontSpec& font,
+void drawStateText(platform::Surface& surface, const std::string& caption, platform::Point origin, const platform::FontInfo& font,
     platform::Argb colour, bool disabled, bool rightAligned);
 
 // Copies SOURCE's area (sx, sy, w, h) to DESTINATION at (dx, dy), leaving out every pixel

@@ -38,7 +38,7 @@ XpChoiceControl::~XpChoiceControl() = default;
 
 // ---- shared properties
 
-void XpChoiceControl::setFont(const platform::FontSpec& font)
+void XpChoiceControl::setFont(const platform::FontInfo& font)
 {
     m_font = font;
     layOut();
@@ -72,9 +72,9 @@ void XpChoiceControl::markChanged(const std::string& name)
         site()->propertyChanged(name);
 }
 
-platform::FontSpec XpChoiceControl::containerFont() const
+platform::FontInfo XpChoiceControl::containerFont() const
 {
-    return site() ? site()->ambientFont() : platform::FontSpec {};
+    return site() ? site()->ambientFont() : platform::FontInfo {};
 }
 
 // ---- faces

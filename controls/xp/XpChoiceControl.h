@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/draw/Colour.h"
-#include "platform/draw/FontSpec.h"
+#include "platform/draw/FontInfo.h"
 #include "platform/draw/Surface.h"
 #include "platform/time/Timer.h"
 #include "platform/window/HostedControl.h"
@@ -70,8 +70,8 @@ public:
     //   ForeColor: store; apply the enabled look; mark "ForeColor" changed.
     // Enabled and BackColor are each control's own.
     bool Enabled() const { return m_enabled; }
-    const platform::FontSpec& Font() const { return m_font; }
-    void setFont(const platform::FontSpec& font);
+    const platform::FontInfo& Font() const { return m_font; }
+    void setFont(const platform::FontInfo& font);
     const std::string& Caption() const { return m_caption; }
     void setCaption(const std::string& caption);
     platform::OleColour ForeColor() const { return m_foreColor; }
@@ -125,7 +125,7 @@ protected:
     // Draws the whole control again and tells the site.
     void repaint();
     void markChanged(const std::string& name);
-    platform::FontSpec containerFont() const;
+    platform::FontInfo containerFont() const;
 
     void showNormalFace();
     void showDisabledFace();
@@ -151,7 +151,7 @@ private:
 
     Traits m_traits;
     platform::Surface m_surface;
-    platform::FontSpec m_font;
+    platform::FontInfo m_font;
     std::string m_caption;
     platform::OleColour m_foreColor = 0;
     platform::OleColour m_backColor = platform::kSysButtonFace;

@@ -20,7 +20,7 @@ void installFontSubstitutions()
         QFont::insertSubstitution(QString::fromUtf8(name), QStringLiteral("Noto Sans CJK SC"));
 }
 
-QFont qtFont(const FontSpec& font)
+QFont qtFont(const FontInfo& font)
 {
     installFontSubstitutions();
     QFont f(qs(font.name));

@@ -2,7 +2,7 @@
 
 // Platform-internal helpers shared by the Qt-backed drawing and window code.
 
-#include "platform/draw/FontSpec.h"
+#include "platform/draw/FontInfo.h"
 
 #include <QFont>
 #include <QImage>
@@ -22,7 +22,7 @@ constexpr int kDotsPerMetre = 3780;
 void installFontSubstitutions();
 
 // The QFont for a stored font description; sizes in points at 96 dpi.
-QFont qtFont(const FontSpec& font);
+QFont qtFont(const FontInfo& font);
 
 inline QString qs(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 inline std::string u8(const QString& text) { return text.toUtf8().toStdString(); }

@@ -173,7 +173,7 @@ void Surface::drawOver(const Surface& source, Point dest)
     painter.drawImage(dest.x, dest.y, source.m_impl->image);
 }
 
-void Surface::drawText(const std::string& utf8, Point origin, const FontSpec& font, Argb colour, int underline)
+void Surface::drawText(const std::string& utf8, Point origin, const FontInfo& font, Argb colour, int underline)
 {
     if (isNull() || utf8.empty())
         return;
@@ -199,7 +199,7 @@ void Surface::drawText(const std::string& utf8, Point origin, const FontSpec& fo
     fillRect({static_cast<int>(x0), lineY, std::max(1, static_cast<int>(w + 0.5)), thickness}, colour);
 }
 
-Size Surface::textSize(const std::string& utf8, const FontSpec& font)
+Size Surface::textSize(const std::string& utf8, const FontInfo& font)
 {
     static QImage device = makeImage(1, 1, 0);
     const QFontMetricsF metrics(qtFont(font), &device);

@@ -2,7 +2,7 @@
 
 #include "platform/core/Result.h"
 #include "platform/draw/Colour.h"
-#include "platform/draw/FontSpec.h"
+#include "platform/draw/FontInfo.h"
 
 #include <memory>
 #include <string>
@@ -79,9 +79,9 @@ public:
 
     // Draws one line of UTF-8 text with its top-left corner at ORIGIN. When UNDERLINE is a
     // character index (in code points) that character is underlined, as an access key is.
-    void drawText(const std::string& utf8, Point origin, const FontSpec& font, Argb colour, int underline = -1);
+    void drawText(const std::string& utf8, Point origin, const FontInfo& font, Argb colour, int underline = -1);
     // The size one line of text takes in FONT, in pixels (advance width, line height).
-    static Size textSize(const std::string& utf8, const FontSpec& font);
+    static Size textSize(const std::string& utf8, const FontInfo& font);
 
     static Result<Surface> load(const std::string& path);
     Status savePng(const std::string& path) const;

@@ -69,7 +69,7 @@ void Control::setText(const std::string& text)
     notify(ControlChange::Text);
 }
 
-void Control::setFont(const FontSpec& font)
+void Control::setFont(const FontInfo& font)
 {
     m_font = font;
     notify(ControlChange::Font);

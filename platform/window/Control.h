@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/draw/Colour.h"
-#include "platform/draw/FontSpec.h"
+#include "platform/draw/FontInfo.h"
 #include "platform/draw/Picture.h"
 #include "platform/window/ControlEvent.h"
 
@@ -78,8 +78,8 @@ public:
     const std::string& text() const { return m_text; }
     void setText(const std::string& text);
 
-    const FontSpec& font() const { return m_font; }
-    void setFont(const FontSpec& font);
+    const FontInfo& font() const { return m_font; }
+    void setFont(const FontInfo& font);
     // The language of the text shown ("ja" gives Japanese glyph forms; default Chinese).
     const std::string& language() const { return m_language; }
     void setLanguage(const std::string& language);
@@ -125,7 +125,7 @@ private:
     bool m_visible = true;
     bool m_enabled = true;
     std::string m_text;
-    FontSpec m_font;
+    FontInfo m_font;
     std::string m_language;
     OleColour m_backColour = kSysButtonFace;
     OleColour m_foreColour = kSysButtonText;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/draw/Colour.h"
-#include "platform/draw/FontSpec.h"
+#include "platform/draw/FontInfo.h"
 #include "platform/draw/Picture.h"
 #include "platform/draw/Surface.h"
 #include "platform/time/Timer.h"
@@ -38,7 +38,7 @@ public:
     // The container's "DisplayAsDefault" ambient value.
     virtual bool displayAsDefault() const = 0;
     // The container's font, the default for a new instance's font property.
-    virtual FontSpec ambientFont() const = 0;
+    virtual FontInfo ambientFont() const = 0;
 
     // The pointer's position in the control's client pixels (it may lie outside).
     virtual Point pointerPosition() const = 0;

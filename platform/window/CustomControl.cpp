@@ -96,7 +96,7 @@ void CustomControl::setShape(const Surface* mask, Argb key)
     notify(ControlChange::Shape);
 }
 
-FontSpec CustomControl::ambientFont() const { return FontSpec{}; }
+FontInfo CustomControl::ambientFont() const { return FontInfo{}; }
 
 Point CustomControl::pointerPosition() const
 {

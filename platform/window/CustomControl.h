@@ -54,7 +54,7 @@ public:
     void setShape(const Surface* mask, Argb key) override;
     bool isRunMode() const override { return true; }
     bool displayAsDefault() const override { return false; }
-    FontSpec ambientFont() const override;
+    FontInfo ambientFont() const override;
     Point pointerPosition() const override;
     bool isUnderPointer() const override;
     std::unique_ptr<Timer> createTimer() override;

@@ -14,7 +14,7 @@ namespace {
 
 Error bad(const std::string& what) { return Error{Error::Code::BadFormat, "form description: " + what}; }
 
-FontSpec fontFrom(const QJsonObject& o, FontSpec font = {})
+FontInfo fontFrom(const QJsonObject& o, FontInfo font = {})
 {
     if (o.contains(u"name"))
         font.name = u8(o.value(u"name").toString());
@@ -41,7 +41,7 @@ OleColour colourFrom(const QJsonValue& v, OleColour fallback)
     return fallback;
 }
 
-std::optional<PropertyValue> propertyFrom(const QJsonValue& v, const PictureSource& pictures, const FontSpec& formFont)
+std::optional<PropertyValue> propertyFrom(const QJsonValue& v, const PictureSource& pictures, const FontInfo& formFont)
 {
     if (v.isBool())
         return PropertyValue(v.toBool());
@@ -61,7 +61,7 @@ std::optional<PropertyValue> propertyFrom(const QJsonValue& v, const PictureSour
     return std::nullopt;
 }
 
-Status addProperties(PropertyBag& bag, const QJsonObject& props, const PictureSource& pictures, const FontSpec& formFont,
+Status addProperties(PropertyBag& bag, const QJsonObject& props, const PictureSource& pictures, const FontInfo& formFont,
                      const std::string& owner)
 {
     for (auto it = props.begin(); it != props.end(); ++it) {
@@ -78,7 +78,7 @@ struct Loader {
     const HostedFactory& factory;
     const PictureSource& pictures;
     std::unique_ptr<Form> form;
-    FontSpec formFont;
+    FontInfo formFont;
     QJsonObject propertySets;
 
     Picture picture(const QJsonValue& v) const

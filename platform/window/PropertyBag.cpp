@@ -70,10 +70,10 @@ std::string PropertyBag::readString(std::string_view name, const std::string& fa
     return fallback;
 }
 
-FontSpec PropertyBag::readFont(std::string_view name, const FontSpec& fallback) const
+FontInfo PropertyBag::readFont(std::string_view name, const FontInfo& fallback) const
 {
     const PropertyValue* v = find(name);
-    if (const auto* f = v ? std::get_if<FontSpec>(v) : nullptr)
+    if (const auto* f = v ? std::get_if<FontInfo>(v) : nullptr)
         return *f;
     return fallback;
 }
@@ -110,7 +110,7 @@ void PropertyBag::writeString(std::string_view name, const std::string& value, c
         set(name, value);
 }
 
-void PropertyBag::writeFont(std::string_view name, const FontSpec& value, const FontSpec& fallback)
+void PropertyBag::writeFont(std::string_view name, const FontInfo& value, const FontInfo& fallback)
 {
     if (value == fallback)
         remove(name);

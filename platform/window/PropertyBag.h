@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/draw/FontSpec.h"
+#include "platform/draw/FontInfo.h"
 #include "platform/draw/Picture.h"
 
 #include <cstdint>
@@ -12,7 +12,7 @@
 
 namespace platform {
 
-using PropertyValue = std::variant<std::int32_t, bool, std::string, FontSpec, Picture>;
+using PropertyValue = std::variant<std::int32_t, bool, std::string, FontInfo, Picture>;
 
 // A control instance's stored properties: typed name/value pairs kept by its container with
 // the rest of the form data. Names match without regard to (ASCII) case. Writing a value
@@ -29,13 +29,13 @@ public:
     std::int32_t readInt(std::string_view name, std::int32_t fallback) const;
     bool readBool(std::string_view name, bool fallback) const;
     std::string readString(std::string_view name, const std::string& fallback) const;
-    FontSpec readFont(std::string_view name, const FontSpec& fallback) const;
+    FontInfo readFont(std::string_view name, const FontInfo& fallback) const;
     Picture readPicture(std::string_view name) const; // absent when not stored
 
     void writeInt(std::string_view name, std::int32_t value, std::int32_t fallback);
     void writeBool(std::string_view name, bool value, bool fallback);
     void writeString(std::string_view name, const std::string& value, const std::string& fallback);
-    void writeFont(std::string_view name, const FontSpec& value, const FontSpec& fallback);
+    void writeFont(std::string_view name, const FontInfo& value, const FontInfo& fallback);
     void writePicture(std::string_view name, const Picture& value);
 
     // Stores VALUE as it is, whatever the default (used when loading form data).

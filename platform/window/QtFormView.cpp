@@ -42,7 +42,7 @@ int px(int twips) { return twipsToPixels(twips); }
 
 QColor qcolour(OleColour c) { return QColor::fromRgb(toArgb(c)); }
 
-FontSpec withLanguage(FontSpec font, const std::string& language)
+FontInfo withLanguage(FontInfo font, const std::string& language)
 {
     // Japanese text takes Japanese glyph forms whatever face the form names.
     if (language == "ja")

@@ -41,7 +41,7 @@ public:
     void setShape(const platform::Surface* mask, platform::Argb key) override;
     bool isRunMode() const override { return runMode; }
     bool displayAsDefault() const override { return displayAsDefaultValue; }
-    platform::FontSpec ambientFont() const override { return font; }
+    platform::FontInfo ambientFont() const override { return font; }
     platform::Point pointerPosition() const override { return m_pointer; }
     bool isUnderPointer() const override { return m_underPointer && windowEnabled; }
     std::unique_ptr<platform::Timer> createTimer() override { return m_clock.createTimer(); }
@@ -62,7 +62,7 @@ public:
     // Recorded and settable state, public for tests.
     bool runMode = true;
     bool displayAsDefaultValue = false;
-    platform::FontSpec font;
+    platform::FontInfo font;
     int invalidations = 0;
     std::vector<Alert> alerts;
     std::vector<std::string> changedProperties;

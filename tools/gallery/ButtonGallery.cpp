@@ -23,9 +23,9 @@ using platform::Surface;
 using platform::rgb;
 
 constexpr Argb kKey = rgb(0, 0, 255); // the buttons' TransparentColor
-const platform::FontSpec kCaptionFont{"DejaVu Sans", 9.0, 400, 0};
-const platform::FontSpec kSkinWordFont{"宋体", 10.5, 700, 134};
-const platform::FontSpec kLabelFont{"DejaVu Sans", 7.5, 400, 0};
+const platform::FontInfo kCaptionFont{"DejaVu Sans", 9.0, 400, 0};
+const platform::FontInfo kSkinWordFont{"宋体", 10.5, 700, 134};
+const platform::FontInfo kLabelFont{"DejaVu Sans", 7.5, 400, 0};
 
 // A timer that never ticks: the pictures show single moments.
 class StillTimer : public platform::Timer {
@@ -61,7 +61,7 @@ public:
     void setShape(const Surface*, Argb) override {}
     bool isRunMode() const override { return true; }
     bool displayAsDefault() const override { return false; }
-    platform::FontSpec ambientFont() const override { return kCaptionFont; }
+    platform::FontInfo ambientFont() const override { return kCaptionFont; }
     platform::Point pointerPosition() const override { return {4, 4}; }
     bool isUnderPointer() const override { return true; }
     std::unique_ptr<platform::Timer> createTimer() override { return std::make_unique<StillTimer>(); }

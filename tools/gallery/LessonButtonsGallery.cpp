@@ -18,7 +18,7 @@ namespace {
 
 using platform::Surface;
 
-const platform::FontSpec kLabelFont{"DejaVu Sans", 7.5, 400, 0};
+const platform::FontInfo kLabelFont{"DejaVu Sans", 7.5, 400, 0};
 constexpr platform::Argb kBehind = platform::rgb(236, 233, 216);
 constexpr int kGap = 8;
 constexpr int kLabelHeight = 14;

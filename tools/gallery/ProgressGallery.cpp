@@ -24,7 +24,7 @@ constexpr int kLabelWidth = 110;
 constexpr int kRow = kBarHeight + 6;
 const platform::Argb kPaper = platform::rgb(236, 233, 216);
 const platform::Argb kInk = platform::rgb(0, 0, 0);
-const platform::FontSpec kFont{"DejaVu Sans", 8.0};
+const platform::FontInfo kFont{"DejaVu Sans", 8.0};
 
 // A container that shows nothing and runs nothing: the gallery only reads the surface.
 class StillSite : public platform::ControlSite {
@@ -34,7 +34,7 @@ public:
     void setShape(const Surface*, platform::Argb) override {}
     bool isRunMode() const override { return true; }
     bool displayAsDefault() const override { return false; }
-    platform::FontSpec ambientFont() const override { return {}; }
+    platform::FontInfo ambientFont() const override { return {}; }
     platform::Point pointerPosition() const override { return {-1000, -1000}; }
     bool isUnderPointer() const override { return false; }
     std::unique_ptr<platform::Timer> createTimer() override { return nullptr; }

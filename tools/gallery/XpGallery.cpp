@@ -53,7 +53,7 @@ std::string twoDigits(int n)
 
 const char* kStateNames[] = { "normal", "hot", "pressed", "disabled" };
 
-platform::FontSpec captionFont()
+platform::FontInfo captionFont()
 {
     return { "宋体", 10.5, 400, 134 };
 }

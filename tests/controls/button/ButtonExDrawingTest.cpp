@@ -24,7 +24,7 @@ void expectPixels(const Surface& s, const std::vector<Probe>& probes)
     }
 }
 
-const platform::FontSpec kBold{"DejaVu Sans", 14.0, 700, 0};
+const platform::FontInfo kBold{"DejaVu Sans", 14.0, 700, 0};
 
 // A stored skinned button with the given skins (absent ones are simply not stored).
 platform::PropertyBag skinnedBag(int w, int h, bool over, bool down, bool disabled, bool focus)

@@ -20,7 +20,7 @@ class ButtonExTest : public testing::Test, protected ButtonHarness {};
 
 TEST_F(ButtonExTest, NewInstanceHasTheDefaultsAndTheContainersFont)
 {
-    site.font = platform::FontSpec{"Tahoma", 8.0};
+    site.font = platform::FontInfo{"Tahoma", 8.0};
     placeNew();
     EXPECT_EQ(button.Appearance(), 1);
     EXPECT_EQ(button.BackColor(), 0x8000000Fu);

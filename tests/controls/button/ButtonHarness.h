@@ -145,7 +145,7 @@ inline platform::PropertyBag lessonButtonBag()
     bag.set("_extenty", 820);
     bag.set("appearance", 2);
     bag.set("caption", std::string());
-    bag.set("font", platform::FontSpec{"宋体", 9.0, 400, 134});
+    bag.set("font", platform::FontInfo{"宋体", 9.0, 400, 134});
     bag.set("mousepointer", 99);
     bag.set("mouseicon", Picture::cursor(Surface(32, 32, rgb(255, 255, 255)), {6, 0}));
     bag.set("skinup", skin(98, 31, kUpSkin));

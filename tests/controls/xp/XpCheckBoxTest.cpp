@@ -18,7 +18,7 @@ using xptest::named;
 
 namespace {
 
-const platform::FontSpec kLessonFont { "宋体", 10.5, 400, 134 };
+const platform::FontInfo kLessonFont { "宋体", 10.5, 400, 134 };
 constexpr platform::OleColour kFollowReadBack = 0x00D6D5D7;
 
 // A check box hosted as the lesson window hosts one: site, stored properties (or a new
@@ -134,7 +134,7 @@ TEST(XpCheckBox, StoredPropertiesAreWrittenInOrderAndReadBackThroughTheSetters)
     EXPECT_EQ(b.box.Value(), 2);
     EXPECT_EQ(b.box.Caption(), "CheckBox");
     EXPECT_EQ(b.box.BackColor(), kFollowReadBack);
-    EXPECT_EQ(b.box.Font(), (platform::FontSpec { "宋体", 12, 700, 134 }));
+    EXPECT_EQ(b.box.Font(), (platform::FontInfo { "宋体", 12, 700, 134 }));
     EXPECT_EQ(b.box.ForeColor(), 0x000000FFu);
     EXPECT_EQ(b.box.face(), 11);
     EXPECT_EQ(xptest::firstDifference(b.faceShown(), cell(3, 11)), "");

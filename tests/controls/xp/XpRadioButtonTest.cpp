@@ -21,7 +21,7 @@ using xptest::named;
 
 namespace {
 
-const platform::FontSpec kLessonFont { "宋体", 10.5, 400, 134 };
+const platform::FontInfo kLessonFont { "宋体", 10.5, 400, 134 };
 constexpr platform::OleColour kFollowReadBack = 0x00D6D5D7;
 
 // The face FACE as it shows on BACKGROUND.
@@ -212,7 +212,7 @@ TEST(XpRadioButton, StoredPropertiesRoundTripInOrderAndGroupIsOnlyStored)
     EXPECT_FALSE(b.EnabledCache());
     EXPECT_TRUE(b.Value());
     EXPECT_TRUE(b.Group());
-    EXPECT_EQ(b.Font(), (platform::FontSpec { "宋体", 12, 700, 134 }));
+    EXPECT_EQ(b.Font(), (platform::FontInfo { "宋体", 12, 700, 134 }));
     EXPECT_EQ(b.Caption(), "Option");
     EXPECT_EQ(b.BackColor(), kFollowReadBack);
     EXPECT_EQ(b.ForeColor(), 0x0000FF00u);

@@ -29,7 +29,7 @@ TEST(Surface, StretchRepeatsNearestPixels)
 
 TEST(Surface, NinePointCjkTextHasLineHeightAndInk)
 {
-    const platform::FontSpec font{"宋体", 9.0};
+    const platform::FontInfo font{"宋体", 9.0};
     const auto size = Surface::textSize("日语跟读", font);
     EXPECT_GE(size.height, 12);
     EXPECT_LE(size.height, 20);
