@@ -25,36 +25,23 @@ void Navigation::reach(int n)
     m_x.c.indexlabel->setText(shell::decimal(list.selectedRow()));
 }
 
-void Navigation::nexti()
+bool Navigation::reachFirstRow()
 {
-    platform::ListView& list = *m_x.c.ListView1;
-    if (list.rowCount() == 0)
-        return;
-    const std::string& recorded = m_x.c.indexlabel->text();
-    if (recorded.empty()) {
-        reach(1);
-        return;
-    }
-    const long n = shell::wholeNumber(recorded);
-    if (n >= list.rowCount())
-        return;
-    reach(static_cast<int>(n < 0 ? 1 : n + 1));
+    if (m_x.c.ListView1->rowCount() == 0 || !m_x.c.indexlabel->text().empty())
+        return false;
+    reach(1);
+    return true;
 }
 
-void Navigation::prei()
+void Navigation::step(int delta)
 {
     platform::ListView& list = *m_x.c.ListView1;
-    if (list.rowCount() == 0)
+    if (list.rowCount() == 0 || reachFirstRow())
         return;
-    const std::string& recorded = m_x.c.indexlabel->text();
-    if (recorded.empty()) {
-        reach(1);
-        return;
-    }
-    const long n = shell::wholeNumber(recorded);
-    if (n <= 1)
-        return;
-    reach(static_cast<int>(n > list.rowCount() ? list.rowCount() : n - 1));
+    // There is no wrap-around: past either end nothing moves.
+    const long target = shell::wholeNumber(m_x.c.indexlabel->text()) + delta;
+    if (target >= 1 && target <= list.rowCount())
+        reach(static_cast<int>(target));
 }
 
 void Navigation::listClick()

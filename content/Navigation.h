@@ -11,8 +11,11 @@ class Navigation {
 public:
     explicit Navigation(shell::WindowContext& context) : m_x(context) {}
 
-    void nexti();
-    void prei();
+    void nexti() { step(1); }
+    void prei() { step(-1); }
+    // When no row was reached since the list was filled, selects row 1 and records it;
+    // returns true exactly then (an empty list reaches nothing).
+    bool reachFirstRow();
 
     void listClick();
     void listKeyUp(int keyCode);
@@ -21,6 +24,8 @@ public:
 private:
     // Selects row N and records it in indexlabel.
     void reach(int n);
+    // Moves DELTA rows from the row recorded in indexlabel (not from the selection).
+    void step(int delta);
 
     shell::WindowContext& m_x;
 };

@@ -46,6 +46,7 @@ public:
     void xiantext() override { m_panes.xiantext(); }
     void nexti() override { m_navigation.nexti(); }
     void prei() override { m_navigation.prei(); }
+    bool reachFirstRow() override { return m_navigation.reachFirstRow(); }
     void wmpnoplay() override { m_audio.wmpnoplay(); }
     void wmpplay() override { m_audio.wmpplay(); }
     void wmpdiao() override { m_audio.wmpdiao(); }

@@ -10,6 +10,9 @@ public:
     virtual void xiantext() = 0;       // show the current row in every text pane
     virtual void nexti() = 0;          // select the next row, counting from indexlabel
     virtual void prei() = 0;           // select the previous row, counting from indexlabel
+    // Selects and records row 1 when no row was reached since the list was filled; returns
+    // true exactly then.
+    virtual bool reachFirstRow() = 0;
     virtual void wmpnoplay() = 0;      // show the selected item without sound
     virtual void wmpplay() = 0;        // show the selected item and play its clip from the start
     virtual void wmpdiao() = 0;        // load row autoItemIndex held silent and start the pause

@@ -85,10 +85,7 @@ void ItemAudio::referenceAudio()
     auto& c = m_x.c;
     if (c.ListView1->rowCount() == 0)
         return;
-    if (c.indexlabel->text().empty()) {
-        c.ListView1->select(1);
-        c.indexlabel->setText(shell::decimal(c.ListView1->selectedRow()));
-    }
+    m_x.r.reachFirstRow();
     wmpplay();
     controls::Xp_ProgressBar& bar = *c.playbar;
     bar.setValue(0);

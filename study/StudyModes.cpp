@@ -82,26 +82,18 @@ void StudyModes::stopRun()
 
 void StudyModes::listen()
 {
-    auto& c = m_x.c;
-    if (c.ListView1->rowCount() == 0)
+    if (m_x.c.ListView1->rowCount() == 0)
         return;
-    if (c.indexlabel->text().empty()) {
-        c.ListView1->select(1);
-        c.indexlabel->setText(shell::decimal(c.ListView1->selectedRow()));
-    }
+    m_x.r.reachFirstRow();
     m_x.r.wmpplay();
 }
 
 void StudyModes::soundbtnClick()
 {
-    auto& c = m_x.c;
-    if (c.ListView1->rowCount() == 0)
+    if (m_x.c.ListView1->rowCount() == 0)
         return;
-    if (c.indexlabel->text().empty()) {
-        c.ListView1->select(1);
-        c.indexlabel->setText(shell::decimal(c.ListView1->selectedRow()));
+    if (m_x.r.reachFirstRow())
         m_x.r.xiantext();
-    }
     m_x.r.wmpplay();
 }
 
