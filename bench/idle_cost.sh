@@ -3,15 +3,12 @@
 # CPU over 10 s with the pointer resting on a menu button, and resident memory after start-up
 # on the sample course. Prints each figure against its target.
 #
-#   bench/idle_cost.sh [MAIN [SECONDS]]    (default build/course/main, 10 s; runs itself under
-#                                          xvfb-run when no X display is set)
+#   bench/idle_cost.sh [MAIN [SECONDS]]    (default build/course/main, 10 s; on a private X
+#                                          display with openbox, tests/support/window_driver.sh)
 # SDL_AUDIODRIVER is "disk" writing to /dev/null unless set: like a sound card, it keeps the
 # mixer running; "dummy" does not.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
-fi
 main=$(realpath "${1:-$top/build/course/main}")
 seconds=${2:-10}
 # shellcheck source-path=SCRIPTDIR source=../tests/support/window_driver.sh
@@ -42,18 +39,19 @@ report() { # WHAT VALUE UNIT TARGET
         'BEGIN { printf "%-42s %8s %-4s target < %s %s: %s\n", w, v, u, t, u, (v + 0 < t + 0 ? "met" : "MISSED") }'
 }
 
-ui_start "$main" "$top/resources/forms/main.json" "$work/log.txt"
-ui_wait_log 'store.query ' 10
+ui_display || ui_fail
+ui_start "$work/log.txt" "$main" || ui_fail
+ui_wait_log 'store.query ' || ui_fail
 # Let start-up finish painting and the list fill before measuring.
 sleep 2
 rss=$(awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$UI_PID/status")
 # The pointer away from the window, then resting on the first menu button.
-xdotool mousemove 1 1
+ui_xdo mousemove 1 1
 sleep 0.5
 read -r idle idle_exact <<<"$(cpu_percent)"
-ui_move xuanxiang 1
+ui_move xuanxiang 1 || ui_fail
 sleep 0.1
-xdotool mousemove_relative 1 0 # the second move over a button shows it hovered
+ui_xdo mousemove_relative 1 0 # the second move over a button shows it hovered
 sleep 0.5
 read -r hover hover_exact <<<"$(cpu_percent)"
 

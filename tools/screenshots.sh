@@ -1,13 +1,11 @@
 #!/usr/bin/env bash
-# Takes the README's pictures of the real window under xvfb-run, on a copy of the sample course:
+# Takes the README's pictures of the real window on a private X display with a white desktop
+# (tests/support/window_driver.sh), on a copy of the sample course:
 # the main view, the follow-read screen and the repeat-read panel after a short take.
 #
 #   tools/screenshots.sh [OUT_DIR]      (default docs/screenshots; build first: tools/build.sh)
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -wr" bash "$0" "$@"
-fi
 out=$(realpath -m "${1:-$top/docs/screenshots}")
 # shellcheck source-path=SCRIPTDIR source=../tests/support/window_driver.sh
 . "$top/tests/support/window_driver.sh"
@@ -23,44 +21,39 @@ sox -n -r 22050 -c 1 -b 16 -e signed-integer -t raw "$work/voice.raw" synth 30 s
 export LANG=C.UTF-8 XDG_RUNTIME_DIR=$work/runtime SDL_AUDIODRIVER=disk \
     SDL_DISKAUDIOFILE=/dev/null SDL_DISKAUDIOFILEIN=$work/voice.raw
 
-# The screen where the window is, on a white desktop (the window's corners are cut round),
-# without the time stamps that would make two pictures of the same pixels differ.
-shot() {
-    # shellcheck disable=SC2034 # xdotool sets all six
-    local X Y WIDTH HEIGHT SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$UI_WIN")"
-    import -silent -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage -strip -define png:exclude-chunks=date,time "$1"
-}
+# The screen where the window is, on a white desktop (the window's corners are cut round);
+# the pictures hold no time stamps, so two of the same pixels are the same bytes.
 still() {
-    shot "$work/b.png"
+    ui_shot "$work/b.png" || return 1
     cmp -s "$work/a.png" "$work/b.png" && return 0
     mv "$work/b.png" "$work/a.png"
     return 1
 }
 # Moves the pointer off the window, waits until two screenshots in a row agree, keeps the last.
 shot_when_still() {
-    xdotool mousemove 0 0
-    shot "$work/a.png"
+    ui_xdo mousemove 0 0 || ui_fail
+    ui_shot "$work/a.png" || ui_fail
     ui_until 10 still || ui_fail "the window does not settle for $1"
     mv "$work/b.png" "$out/$1"
     echo "wrote $out/$1"
 }
 
-ui_start "$top/build/course/main" "$top/resources/forms/main.json" "$work/log.txt" --folder "$work/course"
-ui_wait_log 'store.query '
+ui_display -wr || ui_fail
+ui_start "$work/log.txt" "$top/build/course/main" --folder "$work/course" || ui_fail
+ui_wait_log 'store.query ' || ui_fail
 shot_when_still main-view.png
 
-ui_click xuanxiang 1
-ui_wait_log 'effect.play '
+ui_click xuanxiang 1 || ui_fail
+ui_wait_log 'effect.play ' || ui_fail
 shot_when_still follow-read.png
 
-ui_click backbtn1
-ui_wait_log 'effect.play '
-ui_click xuanxiang 3
-ui_wait_log 'record.command open .*: ok'
-ui_click startrec
-ui_wait_log 'record.command Record: ok'
+ui_click backbtn1 || ui_fail
+ui_wait_log 'effect.play ' || ui_fail
+ui_click xuanxiang 3 || ui_fail
+ui_wait_log 'record.command open .*: ok' || ui_fail
+ui_click startrec || ui_fail
+ui_wait_log 'record.command Record: ok' || ui_fail
 sleep 1.5 # a short take
-ui_click stoprec
-ui_wait_log 'record.command Stop: ok'
+ui_click stoprec || ui_fail
+ui_wait_log 'record.command Stop: ok' || ui_fail
 shot_when_still repeat-read.png

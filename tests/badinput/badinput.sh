@@ -14,8 +14,8 @@
 # With CASE names only those cases run. Needs Xvfb, openbox, xdotool and jq.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source-path=SCRIPTDIR source=../support/xdrive.sh
-source "$here/../support/xdrive.sh"
+# shellcheck source-path=SCRIPTDIR source=../support/window_driver.sh
+source "$here/../support/window_driver.sh"
 
 while [ $# -gt 0 ]; do
   case $1 in
@@ -332,8 +332,8 @@ make_course() {
 
 run_case() {
   local name=$1 steps=$2
-  local dir=$WORK/$name/course log=$WORK/$name/log.txt err=$WORK/$name/stderr.txt
-  local problems=() program_env=() at=0 pid='' window='' ended='' choose='' intact='' notices=0 line verb rest
+  local dir=$WORK/$name/course log=$WORK/$name/log.txt err=$WORK/$name/log.txt.err
+  local problems=() program_env=() ended='' choose='' intact='' notices=0 line verb rest
   chmod -R u+w "${WORK:?}/$name" 2>/dev/null
   rm -rf "${WORK:?}/$name" && mkdir -p "$WORK/$name"
   make_course "$dir"
@@ -349,51 +349,48 @@ run_case() {
   [ -f "$dir/setting/system.ini" ] && cp "$dir/setting/system.ini" "$WORK/$name/system.ini.before"
   snapshot "$dir" > "$WORK/$name/before.txt"
 
+  local running=''
   if [ ${#problems[@]} -eq 0 ]; then
-    env QT_QPA_PLATFORM=xcb "${program_env[@]}" XDG_RUNTIME_DIR="$WORK/runtime" \
-      "$MAIN" --folder "$dir" --log "$log" >"$WORK/$name/stdout.txt" 2>"$err" &
-    pid=$!
-    window=$(xd_window "$pid") || problems+=("no window")
+    running=1
+    ui_start "$log" "${program_env[@]}" XDG_RUNTIME_DIR="$WORK/runtime" "$MAIN" --folder "$dir" \
+      || { problems+=("no window"); running=''; }
   fi
 
-  if [ -n "$window" ]; then
+  if [ -n "$running" ]; then
     while IFS= read -r line; do
       read -r verb rest <<<"$line"
-      local n=
       case $verb in
         prepare|env|"") ;;
         press)
           # A press is taken once the log has moved on: every button makes a sound or a
           # command, so wait for the next line before the next step. Later steps look at
           # what came after the press.
-          at=$(wc -l < "$log")
           # shellcheck disable=SC2086
-          xd_click "$window" $rest || problems+=("cannot press $rest")
-          xd_wait_log "$log" '.' "$at" > /dev/null || problems+=("pressing $rest did nothing")
+          ui_click $rest || problems+=("cannot press $rest")
+          ui_wait_log '.' || problems+=("pressing $rest did nothing")
           ;;
         expect)
-          if n=$(xd_wait_log "$log" "$rest" "$at"); then at=$n; else problems+=("no log line /$rest/ after line $at"); fi
+          if ui_wait_log "$rest"; then ui_mark "$UI_LINE"; else problems+=("no log line /$rest/ after line $UI_MARK"); fi
           ;;
         notice)
-          if n=$(xd_wait_log "$log" "^ *[0-9]+ notice $rest: " "$at"); then
-            at=$n
+          if ui_wait_log "^ *[0-9]+ notice $rest: "; then
+            ui_mark "$UI_LINE"
             notices=$((notices + 1))
             grep -q "^main: $rest: " "$err" || problems+=("notice \"$rest\" not on stderr")
-            xd_dismiss "$rest" || problems+=("no message box \"$rest\" on the screen")
+            ui_dismiss "$rest" || problems+=("no message box \"$rest\" on the screen")
           else
-            problems+=("no notice \"$rest\" after line $at")
+            problems+=("no notice \"$rest\" after line $UI_MARK")
           fi
           ;;
-        back|choose)
-          at=$(wc -l < "$log")
-          if [ "$verb" = back ]; then
-            xd_click "$window" backbtn
-            n=$(xd_wait_log "$log" 'sibling\.start .*/Tovanel\.exe: started' "$at") || problems+=("the launcher was not started")
-          else
-            choose=1
-            xd_click "$window" xuanxiang 4
-            n=$(xd_wait_log "$log" 'sibling\.start .*/Selvorn\.exe: started' "$at") || problems+=("the course chooser was not started")
-          fi
+        back)
+          ui_click backbtn || problems+=("cannot press backbtn")
+          ui_wait_log 'sibling\.start .*/Tovanel\.exe: started' || problems+=("the launcher was not started")
+          ended=1
+          ;;
+        choose)
+          choose=1
+          ui_click xuanxiang 4 || problems+=("cannot press xuanxiang 4")
+          ui_wait_log 'sibling\.start .*/Selvorn\.exe: started' || problems+=("the course chooser was not started")
           ended=1
           ;;
         intact) intact=1 ;;
@@ -405,28 +402,24 @@ run_case() {
   # The end: a case that left the program ends it by its buttons; it must be gone soon after
   # with status 0. Any other case ends it here, after checking that it was still running.
   grep -q ' program\.end ' "$log" 2>/dev/null && ended=1
-  if [ -n "$pid" ]; then
-    local until status
-    until=$(_xd_deadline)
-    local own_end=$ended
+  if [ -n "$UI_PID" ]; then
+    local own_end=1
     if [ -n "$ended" ]; then
-      while kill -0 "$pid" 2>/dev/null && ! _xd_past "$until"; do sleep 0.05; done
-      if kill -0 "$pid" 2>/dev/null; then
+      if ! ui_wait_exit; then
         problems+=("the program did not end after the learner left it (hang)")
-        kill -KILL "$pid" 2>/dev/null
-        own_end=
+        own_end=''
       fi
-    elif kill -0 "$pid" 2>/dev/null; then
-      kill -TERM "$pid" 2>/dev/null
+    elif kill -0 "$UI_PID" 2>/dev/null; then
+      own_end=''
     else
       problems+=("the program ended on its own")
-      own_end=1
     fi
-    wait "$pid"
-    status=$?
-    if [ -n "$own_end" ] && [ "$status" -ne 0 ]; then
-      if [ "$status" -gt 128 ]; then problems+=("the program died of signal $((status - 128))"); else problems+=("exit status $status"); fi
+    if [ -n "$own_end" ]; then
+      ui_wait_exit
+      if [ "$UI_STATUS" -gt 128 ]; then problems+=("the program died of signal $((UI_STATUS - 128))")
+      elif [ "$UI_STATUS" -ne 0 ]; then problems+=("exit status $UI_STATUS"); fi
     fi
+    ui_stop
     [ -n "$ended" ] && ! grep -q ' program\.end 0$' "$log" && problems+=("no \"program.end 0\" in the log")
   fi
 
@@ -485,8 +478,8 @@ wanted=("$@")
 [ ${#wanted[@]} -eq 0 ] && wanted=("${case_names[@]}")
 
 mkdir -p "$WORK/runtime" && chmod 700 "$WORK/runtime"
-xd_start_display 1024x768x24 || exit 1
-trap xd_stop_display EXIT
+trap ui_quit EXIT
+ui_display || exit 1
 started=$(date +%s)
 for name in "${wanted[@]}"; do
   [ -n "${case_steps[$name]+set}" ] || { echo "no case $name" >&2; failed+=("$name"); continue; }
