@@ -238,10 +238,16 @@ void SdlRecordingDevice::settle()
 void SdlRecordingDevice::stopRecording()
 {
     SDL_PauseAudioDevice(m_device, 1); // waits for a running capture callback
-    std::lock_guard lock(m_takeMutex);
-    m_capturing = false;
-    m_positionBytes = static_cast<std::int64_t>(m_take.size());
-    m_mode = Mode::Stopped;
+    {
+        std::lock_guard lock(m_takeMutex);
+        m_capturing = false;
+        m_positionBytes = static_cast<std::int64_t>(m_take.size());
+        m_mode = Mode::Stopped;
+    }
+    // Whoever stops a take that reached its bound first (a command, a state query, the posted
+    // notice) logs it, once.
+    if (m_full.exchange(false))
+        actionlog::write("record.bound", "the take reached " + std::to_string(m_maxTakeMilliseconds) + " ms and stopped");
 }
 
 void SdlRecordingDevice::stopPlayback()
@@ -285,10 +291,8 @@ void SdlRecordingDevice::onCaptured(const std::uint8_t* data, int length)
 
 void SdlRecordingDevice::onBoundReached()
 {
-    if (m_mode != Mode::Recording || !m_full)
-        return;
-    stopRecording();
-    actionlog::write("record.bound", "the take reached " + std::to_string(m_maxTakeMilliseconds) + " ms and stopped");
+    if (m_mode == Mode::Recording && m_full)
+        stopRecording();
 }
 
 std::int64_t SdlRecordingDevice::takeBytes() const
