@@ -26,11 +26,24 @@ export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-disk} SDL_DISKAUDIOFILE=${SDL_DISKAUDI
 ticks=$(getconf CLK_TCK)
 cpu_stat_us() { sed 's/^.*) //' "/proc/$UI_PID/stat" | awk -v t="$ticks" '{ print ($12 + $13) * 1000000 / t }'; }
 cpu_sched_us() { cat /proc/"$UI_PID"/task/*/schedstat | awk '{ n += $1 } END { print n / 1000 }'; }
+# Per thread: "NAME VOLUNTARY_SWITCHES RUN_TIME_NS", one line each, in task order.
+threads() {
+    local t
+    for t in /proc/"$UI_PID"/task/*; do
+        printf '%s %s %s\n' "$(tr ' ' _ <"$t/comm")" "$(awk '/^voluntary_ctxt_switches/ { print $2 }' "$t/status")" \
+            "$(awk '{ print $1 }' "$t/schedstat")"
+    done
+}
 # Percent of one core used over SECONDS from now, both ways: "STAT SCHED", two decimals each.
+# Also keeps each thread's wakes a second and share in $work/threads.
 cpu_percent() {
     local stat sched
     stat=$(cpu_stat_us) sched=$(cpu_sched_us)
+    threads >"$work/before"
     sleep "$seconds"
+    threads >"$work/after"
+    paste -d' ' "$work/before" "$work/after" | awk -v s="$seconds" \
+        '$5 - $2 > 0 { printf "    %-16s %5.0f wakes/s %6.2f %%\n", $1, ($5 - $2) / s, ($6 - $3) / s / 1e7 }' >"$work/threads"
     awk -v a="$stat" -v b="$(cpu_stat_us)" -v c="$sched" -v d="$(cpu_sched_us)" -v s="$seconds" \
         'BEGIN { printf "%.2f %.2f", (b - a) / s / 10000, (d - c) / s / 10000 }'
 }
@@ -49,6 +62,7 @@ rss=$(awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$UI_PID/status")
 ui_xdo mousemove 1 1
 sleep 0.5
 read -r idle idle_exact <<<"$(cpu_percent)"
+cp "$work/threads" "$work/threads.idle"
 ui_move xuanxiang 1 || ui_fail
 sleep 0.1
 ui_xdo mousemove_relative 1 0 # the second move over a button shows it hovered
@@ -59,5 +73,7 @@ echo "idle cost of $main (audio driver $SDL_AUDIODRIVER, $seconds s each)"
 report "resident memory after start-up (VmRSS)" "$rss" MiB 80
 report "CPU at rest, window shown" "$idle" % 1
 report "  the same, exact run time (schedstat)" "$idle_exact" % 1
+cat "$work/threads.idle"
 report "CPU with the pointer on a menu button" "$hover" % 1
 report "  the same, exact run time (schedstat)" "$hover_exact" % 1
+cat "$work/threads"
