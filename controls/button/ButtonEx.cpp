@@ -61,9 +61,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 37> kDescrip
     {"Resize", "Occurs when a form is first displayed or the size of the control changes."},
 }};
 
-std::int32_t asStored(OleColour c) { return static_cast<std::int32_t>(c); }
-OleColour asColour(std::int32_t stored) { return static_cast<OleColour>(stored); }
-
 // HIMETRIC (0.01 mm) and twips (1/1440 inch), rounded to the nearest.
 int himetricToTwips(std::int32_t himetric) { return static_cast<int>(std::lround(himetric * 1440.0 / 2540.0)); }
 std::int32_t twipsToHimetric(int twips) { return static_cast<std::int32_t>(std::lround(twips * 2540.0 / 1440.0)); }
@@ -413,14 +410,14 @@ void ButtonEx::readProperties(const platform::PropertyBag& bag)
         ensureSized();
 
     setAppearance(bag.readInt("Appearance", 1));
-    setBackColor(asColour(bag.readInt("BackColor", asStored(platform::kSysButtonFace))));
+    setBackColor(platform::colourFromStored(bag.readInt("BackColor", platform::storedColour(platform::kSysButtonFace))));
     setCaption(bag.readString("Caption", "ButtonEx1"));
     setCaptionOffsetX(bag.readInt("CaptionOffsetX", 0));
     setCaptionOffsetY(bag.readInt("CaptionOffsetY", 0));
     setEnabled(bag.readBool("Enabled", true));
-    setForeColor(asColour(bag.readInt("ForeColor", asStored(platform::kSysButtonText))));
+    setForeColor(platform::colourFromStored(bag.readInt("ForeColor", platform::storedColour(platform::kSysButtonText))));
     setFont(bag.readFont("Font", site() ? site()->ambientFont() : platform::FontInfo{}));
-    setHighlightColor(asColour(bag.readInt("HighlightColor", asStored(platform::kSysButtonText))));
+    setHighlightColor(platform::colourFromStored(bag.readInt("HighlightColor", platform::storedColour(platform::kSysButtonText))));
     setHighlightPicture(bag.readBool("HighlightPicture", false));
     setMouseIcon(bag.readPicture("MouseIcon"));
     // A stored pointer number outside 16 bits stays stored but is not applied.
@@ -440,7 +437,7 @@ void ButtonEx::readProperties(const platform::PropertyBag& bag)
     setSkinUp(bag.readPicture("SkinUp"));
     setStyle(bag.readInt("Style", 0));
     setToolTipText(bag.readString("ToolTipText", ""));
-    setTransparentColor(asColour(bag.readInt("TransparentColor", 0x00FF0000)));
+    setTransparentColor(platform::colourFromStored(bag.readInt("TransparentColor", 0x00FF0000)));
     setValue(bag.readInt("Value", 1));
     setWhatsThisHelpID(bag.readInt("WhatsThisHelpID", 0));
 }
@@ -450,13 +447,13 @@ void ButtonEx::writeProperties(platform::PropertyBag& bag) const
     const platform::FontInfo containerFont = site() ? site()->ambientFont() : platform::FontInfo{};
     bag.writeInt("Appearance", m_appearance, 1);
     bag.writeBool("Enabled", m_enabled, true);
-    bag.writeInt("BackColor", asStored(m_backColor), asStored(platform::kSysButtonFace));
+    bag.writeInt("BackColor", platform::storedColour(m_backColor), platform::storedColour(platform::kSysButtonFace));
     bag.writeString("Caption", m_caption, "ButtonEx1");
     bag.writeInt("CaptionOffsetX", m_captionOffsetX, 0);
     bag.writeInt("CaptionOffsetY", m_captionOffsetY, 0);
-    bag.writeInt("ForeColor", asStored(m_foreColor), asStored(platform::kSysButtonText));
+    bag.writeInt("ForeColor", platform::storedColour(m_foreColor), platform::storedColour(platform::kSysButtonText));
     bag.writeFont("Font", m_font, containerFont);
-    bag.writeInt("HighlightColor", asStored(m_highlightColor), asStored(platform::kSysButtonText));
+    bag.writeInt("HighlightColor", platform::storedColour(m_highlightColor), platform::storedColour(platform::kSysButtonText));
     bag.writeBool("HighlightPicture", m_highlightPicture, false);
     bag.writePicture("Picture", m_picture);
     bag.writePicture("PictureDisabled", m_pictureDisabled);
@@ -466,7 +463,7 @@ void ButtonEx::writeProperties(platform::PropertyBag& bag) const
     bag.writeInt("PictureOffsetY", m_pictureOffsetY, 0);
     bag.writePicture("PictureOver", m_pictureOver);
     bag.writeBool("RightToLeft", m_rightToLeft, false);
-    bag.writeInt("TransparentColor", asStored(m_transparentColor), 0x00FF0000);
+    bag.writeInt("TransparentColor", platform::storedColour(m_transparentColor), 0x00FF0000);
     bag.writePicture("MouseIcon", m_mouseIcon);
     bag.writeInt("MousePointer", m_mousePointer, 0);
     bag.writePicture("SkinDisabled", m_skinDisabled);

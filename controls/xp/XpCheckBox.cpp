@@ -7,18 +7,6 @@
 #include "platform/window/PropertyBag.h"
 
 namespace controls {
-namespace {
-
-constexpr std::int32_t stored(platform::OleColour c)
-{
-    return static_cast<std::int32_t>(c);
-}
-constexpr platform::OleColour colour(std::int32_t v)
-{
-    return static_cast<platform::OleColour>(v);
-}
-
-} // namespace
 
 // The working strip starts as look 0's, the face as cell 0, HotCell as 1; the losing-focus
 // hot cell 11 is a disabled cell, never shown while enabled.
@@ -47,9 +35,9 @@ void XpCheckBox::readProperties(const platform::PropertyBag& bag)
     setCheckBoxLook(bag.readInt("CheckBoxLook", 0));
     setValue(bag.readInt("Value", 0));
     setCaption(bag.readString("Caption", kDefaultCaption));
-    setBackColor(colour(bag.readInt("BackColor", stored(platform::kSysButtonFace))));
+    setBackColor(platform::colourFromStored(bag.readInt("BackColor", platform::storedColour(platform::kSysButtonFace))));
     setFont(bag.readFont("Font", containerFont()));
-    setForeColor(colour(bag.readInt("ForeColor", 0)));
+    setForeColor(platform::colourFromStored(bag.readInt("ForeColor", 0)));
 }
 
 // The caption is left out when it equals the default it is read back with, so every caption
@@ -60,9 +48,9 @@ void XpCheckBox::writeProperties(platform::PropertyBag& bag) const
     bag.writeInt("CheckBoxLook", m_look, 0);
     bag.writeInt("Value", m_value, 0);
     bag.writeString("Caption", Caption(), kDefaultCaption);
-    bag.writeInt("BackColor", stored(BackColor()), stored(platform::kSysButtonFace));
+    bag.writeInt("BackColor", platform::storedColour(BackColor()), platform::storedColour(platform::kSysButtonFace));
     bag.writeFont("Font", Font(), containerFont());
-    bag.writeInt("ForeColor", stored(ForeColor()), 0);
+    bag.writeInt("ForeColor", platform::storedColour(ForeColor()), 0);
 }
 
 void XpCheckBox::setEnabled(bool enabled)

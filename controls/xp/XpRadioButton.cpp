@@ -7,18 +7,6 @@
 #include "platform/window/PropertyBag.h"
 
 namespace controls {
-namespace {
-
-constexpr std::int32_t stored(platform::OleColour c)
-{
-    return static_cast<std::int32_t>(c);
-}
-constexpr platform::OleColour colour(std::int32_t v)
-{
-    return static_cast<platform::OleColour>(v);
-}
-
-} // namespace
 
 // Until Enabled is first set, EnabledCache is False: the face at creation is the disabled
 // unchosen image 3. HotImage starts as 1; the losing-focus hot image 7 is a disabled image,
@@ -45,8 +33,8 @@ void XpRadioButton::readProperties(const platform::PropertyBag& bag)
     storeGroup(bag.readBool("Group", false));
     setFont(bag.readFont("Font", containerFont()));
     setCaption(bag.readString("Caption", kDefaultCaption));
-    setBackColor(colour(bag.readInt("BackColor", stored(platform::kSysButtonFace))));
-    setForeColor(colour(bag.readInt("ForeColor", 0)));
+    setBackColor(platform::colourFromStored(bag.readInt("BackColor", platform::storedColour(platform::kSysButtonFace))));
+    setForeColor(platform::colourFromStored(bag.readInt("ForeColor", 0)));
 }
 
 // The caption is left out when it equals the default it is read back with, so every caption
@@ -58,8 +46,8 @@ void XpRadioButton::writeProperties(platform::PropertyBag& bag) const
     bag.writeBool("Group", m_group, false);
     bag.writeFont("Font", Font(), containerFont());
     bag.writeString("Caption", Caption(), kDefaultCaption);
-    bag.writeInt("BackColor", stored(BackColor()), stored(platform::kSysButtonFace));
-    bag.writeInt("ForeColor", stored(ForeColor()), 0);
+    bag.writeInt("BackColor", platform::storedColour(BackColor()), platform::storedColour(platform::kSysButtonFace));
+    bag.writeInt("ForeColor", platform::storedColour(ForeColor()), 0);
 }
 
 void XpRadioButton::setEnabled(bool enabled)

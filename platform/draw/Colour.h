@@ -19,6 +19,10 @@ constexpr int blue(Argb c) { return static_cast<int>(c & 0xFF); }
 // 0x800000nn for the system colour number nn.
 using OleColour = std::uint32_t;
 
+// Stored control properties keep a colour as a signed Long, system colours negative.
+constexpr std::int32_t storedColour(OleColour c) { return static_cast<std::int32_t>(c); }
+constexpr OleColour colourFromStored(std::int32_t stored) { return static_cast<OleColour>(stored); }
+
 constexpr OleColour kSysWindow = 0x80000005;
 constexpr OleColour kSysWindowText = 0x80000008;
 constexpr OleColour kSysButtonFace = 0x8000000F;
