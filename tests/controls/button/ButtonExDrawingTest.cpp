@@ -11,19 +11,6 @@ using controls::ButtonState;
 
 namespace {
 
-struct Probe {
-    int x, y;
-    Argb colour;
-};
-
-void expectPixels(const Surface& s, const std::vector<Probe>& probes)
-{
-    for (const Probe& p : probes) {
-        SCOPED_TRACE(testing::Message() << "pixel (" << p.x << ", " << p.y << ")");
-        EXPECT_EQ(s.pixel(p.x, p.y), p.colour);
-    }
-}
-
 const platform::FontInfo kBold{"DejaVu Sans", 14.0, 700, 0};
 
 // A stored skinned button with the given skins (absent ones are simply not stored).

@@ -8,6 +8,8 @@
 #include "tests/fakes/FakeSite.h"
 #include "tests/fakes/ManualClock.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -151,6 +153,20 @@ inline platform::PropertyBag lessonButtonBag()
     bag.set("skinup", skin(98, 31, kUpSkin));
     bag.set("skinover", skin(98, 31, kOverSkin));
     return bag;
+}
+
+// A pixel of a face and the colour it must have.
+struct Probe {
+    int x, y;
+    Argb colour;
+};
+
+inline void expectPixels(const Surface& s, const std::vector<Probe>& probes)
+{
+    for (const Probe& p : probes) {
+        SCOPED_TRACE(testing::Message() << "pixel (" << p.x << ", " << p.y << ")");
+        EXPECT_EQ(s.pixel(p.x, p.y), p.colour);
+    }
 }
 
 } // namespace buttontest

@@ -8,23 +8,6 @@ using namespace buttontest;
 using controls::PrefixedText;
 namespace edge = controls::edge;
 
-namespace {
-
-struct Probe {
-    int x, y;
-    Argb colour;
-};
-
-void expectPixels(const Surface& s, const std::vector<Probe>& probes)
-{
-    for (const Probe& p : probes) {
-        SCOPED_TRACE(testing::Message() << "pixel (" << p.x << ", " << p.y << ")");
-        EXPECT_EQ(s.pixel(p.x, p.y), p.colour);
-    }
-}
-
-} // namespace
-
 TEST(FaceDrawing, EdgesFollowTheStandardGeometryAndColours)
 {
     struct Case {
