@@ -82,24 +82,26 @@ void report(benchmark::State& state, std::vector<double>& ms)
     state.counters["max_ms"] = ms.back();
 }
 
-// The clip is loaded; play() alone, as after a hold at its start.
-void BM_PlayToFirstSound(benchmark::State& state)
+// Times START (run on the player at a random moment) to the first sound leaving the mixer,
+// once an iteration, with a mixer buffer of state.range(0) frames. PREPARE runs once first.
+template <typename Prepare, typename Start>
+void measureToFirstSound(benchmark::State& state, Prepare prepare, Start start)
 {
     platform::SdlAudio audio(platform::SdlAudio::Options { static_cast<int>(state.range(0)), 1000 });
     FirstSound first;
     first.attach(audio);
     auto player = audio.createItemPlayer();
     player->setPlayCount(1);
-    player->setFileName(kClip);
+    prepare(*player);
     std::vector<double> ms;
     std::mt19937 random(7);
     for (auto _ : state) {
         waitRandomly(random); // not measured: the time is set by hand below
         first.arm();
-        const auto start = Clock::now();
-        player->play();
+        const auto begun = Clock::now();
+        start(*player);
         const auto heard = first.wait();
-        const double seconds = std::chrono::duration<double>(heard - start).count();
+        const double seconds = std::chrono::duration<double>(heard - begun).count();
         state.SetIterationTime(seconds);
         ms.push_back(seconds * 1000);
         player->halt();
@@ -108,32 +110,24 @@ void BM_PlayToFirstSound(benchmark::State& state)
     state.SetLabel(audio.hasSound() ? std::getenv("SDL_AUDIODRIVER") : "no device: silent stand-in");
 }
 
+// The clip is loaded; play() alone, as after a hold at its start.
+void BM_PlayToFirstSound(benchmark::State& state)
+{
+    measureToFirstSound(
+        state, [](platform::ItemPlayer& player) { player.setFileName(kClip); }, [](platform::ItemPlayer& player) { player.play(); });
+}
+
 // Load, start, hold, start: the sequence the window runs for a click on a play button.
 void BM_LoadAndPlayToFirstSound(benchmark::State& state)
 {
-    platform::SdlAudio audio(platform::SdlAudio::Options { static_cast<int>(state.range(0)), 1000 });
-    FirstSound first;
-    first.attach(audio);
-    auto player = audio.createItemPlayer();
-    player->setPlayCount(1);
-    std::vector<double> ms;
-    std::mt19937 random(7);
-    for (auto _ : state) {
-        waitRandomly(random); // not measured: the time is set by hand below
-        first.arm();
-        const auto start = Clock::now();
-        player->setFileName(kClip);
-        player->play();
-        player->hold();
-        player->play();
-        const auto heard = first.wait();
-        const double seconds = std::chrono::duration<double>(heard - start).count();
-        state.SetIterationTime(seconds);
-        ms.push_back(seconds * 1000);
-        player->halt();
-    }
-    report(state, ms);
-    state.SetLabel(audio.hasSound() ? std::getenv("SDL_AUDIODRIVER") : "no device: silent stand-in");
+    measureToFirstSound(
+        state, [](platform::ItemPlayer&) {},
+        [](platform::ItemPlayer& player) {
+            player.setFileName(kClip);
+            player.play();
+            player.hold();
+            player.play();
+        });
 }
 
 BENCHMARK(BM_PlayToFirstSound)->Arg(512)->Arg(1024)->Iterations(60)->UseManualTime()->Unit(benchmark::kMillisecond);
