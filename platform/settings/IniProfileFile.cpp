@@ -200,9 +200,13 @@ IniProfileFile::IniProfileFile(std::string path)
 std::string IniProfileFile::read(std::string_view section, std::string_view key, std::string_view fallback) const
 {
     const FileBytes file = readBytes(m_path, kMaxBytes);
+    // The names are looked for as the file spells them, in code page 936; a name with no
+    // form there cannot be in the file.
+    const auto gbkSection = gbk::fromUtf8(section);
+    const auto gbkKey = gbk::fromUtf8(key);
     std::optional<std::string_view> raw;
-    if (file.readable)
-        raw = ini::findValue(file.bytes, section, key);
+    if (file.readable && gbkSection && gbkKey)
+        raw = ini::findValue(file.bytes, *gbkSection, *gbkKey);
     std::string value;
     std::string note;
     if (raw) {

@@ -81,6 +81,8 @@ TEST(IniProfileFile, ReadsValuesAsTheWindowsReaderDoes)
         { "binary file gives the default", binary, "study", "kecheng", "DEFAULT" },
         { "binary noise around a readable key", binary + "\n[study]\nkecheng=ok\n" + binary, "study", "kecheng", "ok" },
         { "huge line before the key", repeat("x", 1 << 20) + "\n[study]\nkecheng=ok\n", "study", "kecheng", "ok" },
+        { "names in Chinese are matched in code page 936", "[\xC9\xE8\xD6\xC3]\r\n\xBF\xCE\xB3\xCC=" + kJiaGbk + "\r\n", "设置", "课程",
+            "家" },
         { "huge value is cut", "[study]\nkecheng=" + repeat("y", 1 << 20), "study", "kecheng", repeat("y", 255) },
     };
     for (const ReadCase& c : cases) {
