@@ -137,7 +137,8 @@ std::optional<std::string> badName(std::string_view name, char forbidden)
         if (c == forbidden)
             return std::string("the name holds '") + forbidden + "'";
     }
-    if (name.front() == ' ' || name.back() == ' ' || name.front() == '\t' || name.back() == '\t')
+    // The reader trims these blanks: a name with one at either end would never be found.
+    if (ini::isBlank(name.front()) || ini::isBlank(name.back()))
         return std::string("the name starts or ends with a blank");
     return std::nullopt;
 }
@@ -235,6 +236,9 @@ Status IniProfileFile::write(std::string_view section, std::string_view key, std
             return writeError(m_path, "bad section name (" + *why + ")");
         if (const auto why = badName(key, '='))
             return writeError(m_path, "bad key name (" + *why + ")");
+        // Such a line would read as a comment, or as a section when the value holds a ']'.
+        if (key.front() == ';' || key.front() == '[')
+            return writeError(m_path, "bad key name (it starts with ';' or '[')");
         if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
             return writeError(m_path, "the value holds a line break or a NUL");
         const auto gbkSection = gbk::fromUtf8(section);
