@@ -67,15 +67,22 @@ std::string withoutPath(std::string message, const std::string& path)
 {
     for (std::size_t at; (at = message.find(path)) != std::string::npos;)
         message.replace(at, path.size(), "FILE");
+    // One line for every unknown version byte.
+    if (const std::size_t at = message.find("unknown database version ("); at != std::string::npos) {
+        const std::size_t from = at + 26;
+        message.replace(from, message.find(')', from) - from, "N");
+    }
     return message;
 }
 
-// With FUZZ_STORE_KEEP naming a folder, the first few files that crashed or hung the reader
-// in its child (of each kind) are copied there, to see what libmdb did on them.
+// With FUZZ_STORE_KEEP naming a folder, the first few files (FUZZ_STORE_KEEP_MAX, 5 unless
+// set) that crashed or hung the reader in its child, of each kind, are copied there, to see
+// what libmdb did on them.
 void keep(const std::string& bytes, const std::string& what, std::size_t seen)
 {
     const char* folder = std::getenv("FUZZ_STORE_KEEP");
-    if (!folder || !*folder || seen > 5
+    const char* most = std::getenv("FUZZ_STORE_KEEP_MAX");
+    if (!folder || !*folder || seen > (most ? std::strtoul(most, nullptr, 10) : 5)
         || (what.find("reading it failed") == std::string::npos && what.find("did not end") == std::string::npos))
         return;
     const std::string kind = what.find("did not end") != std::string::npos ? "hang" : "crash";

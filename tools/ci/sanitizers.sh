@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # CI: every test built with AddressSanitizer and UndefinedBehaviorSanitizer (WITH_ASAN, warnings
 # as errors) in build-asan/ at the top of the repository, and run headless through CTest. Any
-# sanitizer report fails the test it comes from: UBSan does not recover, and leaks are
-# reported except those listed in tools/ci/lsan.supp (system libraries only).
+# sanitizer report fails the test it comes from: UBSan does not recover, and every leak is
+# reported (tools/ci/sanitizer_env.sh).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build="$top/build-asan"
