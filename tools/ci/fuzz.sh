@@ -40,10 +40,17 @@ for target in "${targets[@]}"; do
     tail -n 60 "$run/log.txt"
   fi
   grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|stat::new_units_added)' "$run/log.txt" || true
-  # What libmdb did in the store's children (reports of the sanitizers there, counted by kind).
+  # What the sanitizers reported in the store's child processes, counted by kind. The lesson
+  # store turns those ends into errors, which is right for libmdb's faults; a report whose
+  # place is in our own sources is a fault of ours and fails the run.
   if compgen -G "$run/child-reports/libmdb.*" > /dev/null; then
-    echo "-- sanitizer reports inside the store's child processes (libmdb), by kind:"
+    echo "-- sanitizer reports inside the store's child processes, by kind:"
     grep -h '^SUMMARY' "$run"/child-reports/libmdb.* | sed 's/ (.*+0x[0-9a-f]*)//' | sort | uniq -c | sort -rn | head -n 20
+    if grep -l "^SUMMARY.* $top/" "$run"/child-reports/libmdb.* > "$run/own-faults.txt"; then
+      echo "-- reports in our own code, in the child (see the files listed in $run/own-faults.txt)"
+      [ "$result" = FAILED ] || failed+=("$target")
+      result=FAILED
+    fi
   fi
   sed -n '/^store outcomes/,$p' "$run/log.txt"
   if compgen -G "$run/libmdb-faults/*" > /dev/null; then
