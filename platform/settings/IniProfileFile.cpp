@@ -137,7 +137,8 @@ std::optional<std::string> badName(std::string_view name, char forbidden)
         if (c == forbidden)
             return std::string("the name holds '") + forbidden + "'";
     }
-    if (name.front() == ' ' || name.back() == ' ' || name.front() == '\t' || name.back() == '\t')
+    // The reader trims these blanks: a name with one at either end would never be found.
+    if (ini::isBlank(name.front()) || ini::isBlank(name.back()))
         return std::string("the name starts or ends with a blank");
     return std::nullopt;
 }
@@ -200,9 +201,13 @@ IniProfileFile::IniProfileFile(std::string path)
 std::string IniProfileFile::read(std::string_view section, std::string_view key, std::string_view fallback) const
 {
     const FileBytes file = readBytes(m_path, kMaxBytes);
+    // The names are looked for as the file spells them, in code page 936; a name with no
+    // form there cannot be in the file.
+    const auto gbkSection = gbk::fromUtf8(section);
+    const auto gbkKey = gbk::fromUtf8(key);
     std::optional<std::string_view> raw;
-    if (file.readable)
-        raw = ini::findValue(file.bytes, section, key);
+    if (file.readable && gbkSection && gbkKey)
+        raw = ini::findValue(file.bytes, *gbkSection, *gbkKey);
     std::string value;
     std::string note;
     if (raw) {
@@ -231,6 +236,9 @@ Status IniProfileFile::write(std::string_view section, std::string_view key, std
             return writeError(m_path, "bad section name (" + *why + ")");
         if (const auto why = badName(key, '='))
             return writeError(m_path, "bad key name (" + *why + ")");
+        // Such a line would read as a comment, or as a section when the value holds a ']'.
+        if (key.front() == ';' || key.front() == '[')
+            return writeError(m_path, "bad key name (it starts with ';' or '[')");
         if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
             return writeError(m_path, "the value holds a line break or a NUL");
         const auto gbkSection = gbk::fromUtf8(section);

@@ -19,7 +19,8 @@ namespace platform {
 // missing file is created (and its folder, when only that last folder is missing). It fails,
 // leaving the file as it was, when the file or its folder is read-only, the file is larger
 // than kMaxBytes, or the names or the value cannot be stored (no GBK form, a line break or a
-// NUL in them, ']' in the section or '=' in the key).
+// NUL in them, ']' in the section or '=' in the key, a blank at either end of a name, a key
+// that starts with ';' or '[': the reader would not find such a key again).
 //
 // Each read and write is logged as "settings.read" / "settings.write".
 class IniProfileFile : public ProfileFile {

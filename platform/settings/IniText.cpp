@@ -1,12 +1,13 @@
 #include "platform/settings/IniText.h"
 
 namespace platform::ini {
-namespace {
 
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\x1a';
 }
+
+namespace {
 
 std::string_view trimmed(std::string_view s)
 {

@@ -17,6 +17,9 @@ namespace platform::ini {
 // for nothing. Names match without regard to ASCII case. Only the first section of a name
 // counts: a key is looked for in that section alone, and the first line of the key wins.
 
+// Whether C is one of the blanks the line rules trim (space, tab, CR, VT, FF, Ctrl-Z).
+bool isBlank(char c);
+
 // Whether two section or key names are the same (ASCII letters compared without case).
 bool sameName(std::string_view a, std::string_view b);
 

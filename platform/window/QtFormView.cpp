@@ -381,9 +381,9 @@ public:
         m_model.reset();
         m_updating = false;
         m_list.rowsShown();
-        selectionChanged();
+        showSelectedRow();
     }
-    void selectionChanged()
+    void showSelectedRow()
     {
         if (m_resetPending)
             return;
@@ -742,7 +742,7 @@ struct QtFormView::Impl : public ControlObserver, public Form::FormObserver {
             break;
         case ControlChange::Selection:
             if (auto* list = dynamic_cast<ListWidget*>(w))
-                list->selectionChanged();
+                list->showSelectedRow();
             break;
         case ControlChange::Columns:
             if (auto* list = dynamic_cast<ListWidget*>(w))

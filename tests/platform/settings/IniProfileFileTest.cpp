@@ -81,6 +81,8 @@ TEST(IniProfileFile, ReadsValuesAsTheWindowsReaderDoes)
         { "binary file gives the default", binary, "study", "kecheng", "DEFAULT" },
         { "binary noise around a readable key", binary + "\n[study]\nkecheng=ok\n" + binary, "study", "kecheng", "ok" },
         { "huge line before the key", repeat("x", 1 << 20) + "\n[study]\nkecheng=ok\n", "study", "kecheng", "ok" },
+        { "names in Chinese are matched in code page 936", "[\xC9\xE8\xD6\xC3]\r\n\xBF\xCE\xB3\xCC=" + kJiaGbk + "\r\n", "设置", "课程",
+            "家" },
         { "huge value is cut", "[study]\nkecheng=" + repeat("y", 1 << 20), "study", "kecheng", repeat("y", 255) },
     };
     for (const ReadCase& c : cases) {
@@ -175,14 +177,21 @@ TEST(IniProfileFile, RefusedWritesLeaveTheFileIntact)
         const char* name;
         mode_t fileMode;
         mode_t folderMode;
+        const char* section;
+        const char* key;
         const char* value;
         const char* messagePart;
     };
+    // Names the reader would not find again: it trims blanks and skips comment lines.
     const RefusedCase cases[] = {
-        { "read-only file", 0444, 0755, "main", "read-only" },
-        { "read-only folder", 0644, 0555, "main", "read-only" },
-        { "value without a GBK form", 0644, 0755, "a・b", "code page 936" },
-        { "value with a line break", 0644, 0755, "main\r\n[evil]", "line break" },
+        { "read-only file", 0444, 0755, "tongji", "xuanze", "main", "read-only" },
+        { "read-only folder", 0644, 0555, "tongji", "xuanze", "main", "read-only" },
+        { "value without a GBK form", 0644, 0755, "tongji", "xuanze", "a・b", "code page 936" },
+        { "value with a line break", 0644, 0755, "tongji", "xuanze", "main\r\n[evil]", "line break" },
+        { "key starting with a form feed", 0644, 0755, "tongji", "\fxuanze", "main", "blank" },
+        { "section ending with Ctrl-Z", 0644, 0755, "tongji\x1a", "xuanze", "main", "blank" },
+        { "key that reads as a comment", 0644, 0755, "tongji", ";xuanze", "main", "starts with" },
+        { "key that reads as a section", 0644, 0755, "tongji", "[xuanze", "main]", "starts with" },
     };
     for (const RefusedCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -192,7 +201,7 @@ TEST(IniProfileFile, RefusedWritesLeaveTheFileIntact)
         ::chmod(path.c_str(), c.fileMode);
         ::chmod(dir.c_str(), c.folderMode);
         IniProfileFile profile(path);
-        const platform::Status status = profile.write("tongji", "xuanze", c.value);
+        const platform::Status status = profile.write(c.section, c.key, c.value);
         ::chmod(dir.c_str(), 0755);
         ASSERT_FALSE(status.ok());
         EXPECT_EQ(status.error().code, platform::Error::Code::WriteFailed);

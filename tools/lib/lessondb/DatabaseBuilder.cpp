@@ -11,7 +11,6 @@
 namespace lessondb {
 namespace {
 
-constexpr std::uint32_t kFreePageMapPage = 1;
 constexpr std::uint32_t kMapsPage = 6;
 constexpr std::uint32_t kCatalogPage = 7;
 constexpr std::uint32_t kUserDefinitionPage = 8;
@@ -168,7 +167,7 @@ platform::Result<std::string> DatabaseBuilder::build(const TableDefinition& tabl
     std::string file;
     file.reserve(std::size_t{trailing.fileEnd()} * jet::kPageSize);
     file += headerPage();
-    file += freePageMap.bytes();
+    file += freePageMap.bytes(); // page 1
     for (const std::string& definition : definitions)
         file += definition;
     file += maps.bytes();
